@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Load and save of anniversary books of 100 to 10,000 anniversaries.
+//   build/bench/datevane_bench
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "data/Evntlist.h"
+
+namespace {
+
+std::string BenchFile(int Count)
+{
+    return (std::filesystem::temp_directory_path() / ("datevane-bench-" + std::to_string(Count) + ".EVT")).string();
+}
+
+void FillBook(TEventsList& Book, int Count)
+{
+    for (int I = 0; I < Count; ++I) {
+        auto* Item = new TEventItem;
+        Item->DayNumber = static_cast<uint8_t>(1 + I * 7 % 28);
+        Item->EventText = "Anniversary number " + std::to_string(I) + " of the family book";
+        Item->OrigYear = I % 3 ? 1900 + I % 120 : -1;
+        Book.Months[1 + I % 12]->Add(Item);
+    }
+}
+
+void BM_Load(benchmark::State& State)
+{
+    const int Count = static_cast<int>(State.range(0));
+    const std::string File = BenchFile(Count);
+    {
+        TEventsList Book;
+        FillBook(Book, Count);
+        Book.FileName = File;
+        Book.SaveToFile();
+    }
+    TEventsList Book;
+    for (auto _ : State) {
+        Book.LoadFromFile(File);
+        benchmark::DoNotOptimize(Book.TotalCount());
+    }
+    std::filesystem::remove(File);
+}
+
+void BM_Save(benchmark::State& State)
+{
+    const int Count = static_cast<int>(State.range(0));
+    TEventsList Book;
+    FillBook(Book, Count);
+    Book.FileName = BenchFile(Count);
+    Book.SaveToFile();  // the usual case: the file holds the previous save
+    for (auto _ : State) Book.SaveToFile();
+    std::filesystem::remove(Book.FileName);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

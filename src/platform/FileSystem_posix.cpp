@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/FileSystem.h"
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+const std::string_view PathDelimiters = "/";
+
+namespace {
+
+std::string FolderOf(const std::string& Path)
+{
+    const auto Slash = Path.rfind('/');
+    if (Slash == std::string::npos) return ".";
+    if (Slash == 0) return "/";
+    return Path.substr(0, Slash);
+}
+
+// Follows symbolic links to the file that really holds the data, so that
+// replacing it keeps the link. A dangling link resolves to where it points.
+bool ResolveLinks(std::string& Path)
+{
+    for (int Hops = 0; Hops < 40; ++Hops) {
+        struct stat St {};
+        if (lstat(Path.c_str(), &St) != 0) return errno == ENOENT;
+        if (!S_ISLNK(St.st_mode)) return true;
+        char Buf[PATH_MAX];
+        const ssize_t Len = readlink(Path.c_str(), Buf, sizeof Buf);
+        if (Len <= 0 || Len == static_cast<ssize_t>(sizeof Buf)) return false;
+        std::string Target(Buf, static_cast<size_t>(Len));
+        Path = Target.front() == '/' ? Target : FolderOf(Path) + "/" + Target;
+    }
+    return false;  // a loop of links
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t Mask = umask(0);
+    umask(Mask);
+    return Mask;
+}
+
+bool WriteAll(int Fd, std::string_view Data)
+{
+    while (!Data.empty()) {
+        const ssize_t N = write(Fd, Data.data(), Data.size());
+        if (N < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        Data.remove_prefix(static_cast<size_t>(N));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ExecutablePath()
+{
+    char Buf[PATH_MAX];
+    const ssize_t Len = readlink("/proc/self/exe", Buf, sizeof Buf - 1);
+    return Len > 0 ? std::string(Buf, static_cast<size_t>(Len)) : std::string();
+}
+
+bool FileExists(const std::string& FileName)
+{
+    struct stat St {};
+    return stat(FileName.c_str(), &St) == 0 && !S_ISDIR(St.st_mode);
+}
+
+bool IsReadOnlyFile(const std::string& FileName)
+{
+    struct stat St {};
+    if (stat(FileName.c_str(), &St) != 0 || S_ISDIR(St.st_mode)) return false;
+    // No write bit is the counterpart of the read-only attribute; access() adds
+    // what the current user may not do (another owner, a read-only mount).
+    return (St.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(FileName.c_str(), W_OK) != 0;
+}
+
+ReadResult ReadWholeFile(const std::string& FileName, std::string& Contents)
+{
+    Contents.clear();
+    const int Fd = open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (Fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+    struct stat St {};
+    if (fstat(Fd, &St) != 0 || S_ISDIR(St.st_mode)) {
+        close(Fd);
+        return ReadResult::Failed;
+    }
+    if (S_ISREG(St.st_mode)) Contents.reserve(static_cast<size_t>(St.st_size));
+    char Buf[65536];
+    for (;;) {
+        const ssize_t N = read(Fd, Buf, sizeof Buf);
+        if (N == 0) break;
+        if (N < 0) {
+            if (errno == EINTR) continue;
+            close(Fd);
+            Contents.clear();
+            return ReadResult::Failed;
+        }
+        Contents.append(Buf, static_cast<size_t>(N));
+    }
+    close(Fd);
+    return ReadResult::Ok;
+}
+
+bool ReplaceFileAtomically(const std::string& FileName, std::string_view Contents)
+{
+    std::string Target = FileName;
+    if (Target.empty() || !ResolveLinks(Target)) return false;
+
+    struct stat Old {};
+    const bool Exists = stat(Target.c_str(), &Old) == 0;
+    if (Exists && (!S_ISREG(Old.st_mode) || IsReadOnlyFile(Target))) return false;
+
+    const auto Slash = Target.rfind('/');
+    const std::string Base = Slash == std::string::npos ? Target : Target.substr(Slash + 1);
+    std::string Temp = FolderOf(Target) + "/." + Base + ".XXXXXX";
+    const int Fd = mkostemp(Temp.data(), O_CLOEXEC);
+    if (Fd < 0) return false;
+
+    bool Ok;
+    if (Exists) {
+        Ok = fchmod(Fd, Old.st_mode & 07777) == 0;
+        // Keeps the owner when an administrator saves somebody else's file;
+        // refused for ordinary users, for whom it is not needed.
+        if (Ok && fchown(Fd, Old.st_uid, Old.st_gid) != 0) errno = 0;
+    } else {
+        Ok = fchmod(Fd, 0666 & ~CurrentUmask()) == 0;
+    }
+    Ok = Ok && WriteAll(Fd, Contents) && fsync(Fd) == 0;
+    Ok = close(Fd) == 0 && Ok;
+    Ok = Ok && rename(Temp.c_str(), Target.c_str()) == 0;
+    if (!Ok) {
+        unlink(Temp.c_str());
+        return false;
+    }
+    // Makes the rename itself durable; the data is already safe either way.
+    const int Dir = open(FolderOf(Target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (Dir >= 0) {
+        fsync(Dir);
+        close(Dir);
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A private temporary folder per test, and whole-file helpers.
+
+#include <string>
+#include <vector>
+
+class TTempDir {
+public:
+    TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+
+    const std::string& Path() const { return Path_; }
+    std::string operator/(const std::string& Name) const { return Path_ + "/" + Name; }
+    // Names of the files in the folder, sorted.
+    std::vector<std::string> Files() const;
+
+private:
+    std::string Path_;
+};
+
+void WriteFile(const std::string& FileName, const std::string& Contents);
+std::string ReadFile(const std::string& FileName);
+// Joins lines with CR LF, the line end of every file the program writes.
+std::string CrLf(const std::vector<std::string>& Lines);
