@@ -4,10 +4,41 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
+#include <new>
 #include <string>
 
 #include "data/Evntlist.h"
+
+// Heap accounting for the memory figures: every allocation of the process
+// passes through these.
+namespace {
+size_t HeapNow = 0, HeapPeak = 0;
+}
+
+void* operator new(size_t Size)
+{
+    void* P = std::malloc(Size ? Size : 1);
+    if (!P) throw std::bad_alloc();
+    HeapNow += malloc_usable_size(P);
+    HeapPeak = std::max(HeapPeak, HeapNow);
+    return P;
+}
+void* operator new[](size_t Size) { return operator new(Size); }
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // this operator new allocates with malloc
+void operator delete(void* P) noexcept
+{
+    if (!P) return;
+    HeapNow -= malloc_usable_size(P);
+    std::free(P);
+}
+#pragma GCC diagnostic pop
+void operator delete[](void* P) noexcept { operator delete(P); }
+void operator delete(void* P, size_t) noexcept { operator delete(P); }
+void operator delete[](void* P, size_t) noexcept { operator delete(P); }
 
 namespace {
 
@@ -45,6 +76,29 @@ void BM_Load(benchmark::State& State)
     std::filesystem::remove(File);
 }
 
+// The heap a loaded book holds, and the peak while loading and saving it.
+void BM_Memory(benchmark::State& State)
+{
+    const int Count = static_cast<int>(State.range(0));
+    const std::string File = BenchFile(Count);
+    {
+        TEventsList Book;
+        FillBook(Book, Count);
+        Book.FileName = File;
+        Book.SaveToFile();
+    }
+    for (auto _ : State) {
+        const size_t Base = HeapNow;
+        HeapPeak = HeapNow;
+        TEventsList Book;
+        Book.LoadFromFile(File);
+        State.counters["BookMB"] = static_cast<double>(HeapNow - Base) / 1e6;
+        Book.SaveToFile();
+        State.counters["PeakMB"] = static_cast<double>(HeapPeak - Base) / 1e6;
+    }
+    std::filesystem::remove(File);
+}
+
 void BM_Save(benchmark::State& State)
 {
     const int Count = static_cast<int>(State.range(0));
@@ -60,4 +114,5 @@ void BM_Save(benchmark::State& State)
 
 BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Memory)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

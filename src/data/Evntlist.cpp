@@ -6,7 +6,6 @@
 #include <chrono>
 #include <random>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -20,26 +19,66 @@ namespace {
 constexpr std::string_view NumberOfItems = "NumberOfItems";
 
 // The item keys a month section lists: its entries "1" to "N" (N from
-// NumberOfItems) in number order, an empty text where an entry is missing
-// left out. One pass over the section, whatever N the file declares.
+// NumberOfItems) in number order, the first of a repeated entry, an empty text
+// where an entry is missing left out. One pass over the section, whatever N
+// the file declares.
 std::vector<std::string_view> MonthEntries(const TIniDocument& Document, std::string_view Month)
 {
     const int32_t N = Document.ReadInteger(Month, NumberOfItems, 0);
-    std::vector<std::pair<int32_t, std::string_view>> Numbered;
     if (N < 1) return {};
+    std::vector<std::pair<int32_t, std::string_view>> Numbered;
     Document.ForEachEntry(Month, [&](std::string_view Key, std::string_view Value) {
         // Keys are matched as text, so only the plain decimal spelling counts.
         int32_t I = 0;
         const auto [End, Error] = std::from_chars(Key.data(), Key.data() + Key.size(), I);
-        if (Error == std::errc() && End == Key.data() + Key.size() && Key.front() != '0' && I >= 1 && I <= N && !Value.empty())
+        if (Error == std::errc() && End == Key.data() + Key.size() && Key.front() != '0' && I >= 1 && I <= N)
             Numbered.emplace_back(I, Value);
     });
-    std::sort(Numbered.begin(), Numbered.end());
+    std::stable_sort(Numbered.begin(), Numbered.end(), [](const auto& A, const auto& B) { return A.first < B.first; });
     std::vector<std::string_view> Keys;
     Keys.reserve(Numbered.size());
-    for (const auto& Entry : Numbered) Keys.push_back(Entry.second);
+    for (size_t I = 0; I < Numbered.size(); ++I)
+        if ((I == 0 || Numbered[I].first != Numbered[I - 1].first) && !Numbered[I].second.empty())
+            Keys.push_back(Numbered[I].second);
     return Keys;
 }
+
+// Item keys that may not be given: five hexadecimal digits make 2^20 keys, so
+// one bit each. Section names are compared without regard to case, so a
+// section "3f0a2" takes the key 3F0A2 as well.
+class TTakenKeys {
+public:
+    void Take(std::string_view Name)
+    {
+        if (const int32_t Value = KeyValue(Name); Value >= 0) Taken_[static_cast<size_t>(Value)] = true;
+    }
+    // Takes every section name and every month entry of the document.
+    void TakeAll(const TIniDocument& Document)
+    {
+        Document.ForEachSectionName([this](std::string_view Name) { Take(Name); });
+        for (int M = 1; M <= 12; ++M)
+            for (std::string_view Key : MonthEntries(Document, MonthName(static_cast<uint8_t>(M)))) Take(Key);
+    }
+    std::string Draw()
+    {
+        std::string Key;
+        do Key = TEventsList::NewItemKey();
+        while (Taken_[static_cast<size_t>(KeyValue(Key))]);
+        Take(Key);
+        return Key;
+    }
+
+private:
+    static int32_t KeyValue(std::string_view Name)
+    {
+        if (Name.size() != 5) return -1;
+        int32_t Value = 0;
+        const auto [End, Error] = std::from_chars(Name.data(), Name.data() + 5, Value, 16);
+        return Error == std::errc() && End == Name.data() + 5 ? Value : -1;
+    }
+
+    std::vector<bool> Taken_ = std::vector<bool>(1 << 20);
+};
 
 std::string MonthSection(int Month)
 {
@@ -101,8 +140,9 @@ void TEventsList::SaveToFile()
     const TIniFile File(FileName);
     TIniDocument Document = File.LoadForUpdate();
     EraseBook(Document);
-    WriteBook(Document);
-    File.Store(Document);
+    std::string Text = Document.Text();
+    WriteBook(Document, Text);
+    File.Store(Text);
     Modified = false;
 }
 
@@ -121,40 +161,36 @@ void TEventsList::EraseBook(TIniDocument& Document)
     }
 }
 
-// Appends each month section followed by the item sections of its
-// anniversaries in list order. A key never equals a section the file still
-// holds or a key given earlier in this save.
-void TEventsList::WriteBook(TIniDocument& Document) const
+// Appends to Out each month section followed by the item sections of its
+// anniversaries in list order. A key never equals a section that the rest of
+// the file (Kept) holds or a key given earlier in this save.
+void TEventsList::WriteBook(const TIniDocument& Kept, std::string& Out) const
 {
+    TTakenKeys Taken;
+    Taken.TakeAll(Kept);
     std::vector<std::string> Numbers, Keys;
-    std::unordered_set<std::string> Pending;
+    std::vector<TIniEntry> Entries;
     for (int M = 1; M <= 12; ++M) {
         const TMyLinkList& List = *Months[M];
         Numbers.clear();
         Keys.clear();
-        Pending.clear();
-        TListNode* Cursor;
-        List.Rewind(Cursor);
-        while (List.GetNext(Cursor)) {
-            std::string Key;
-            do Key = NewItemKey();
-            while (Document.SectionExists(Key) || Pending.count(Key));
-            Pending.insert(Key);
-            Numbers.push_back(std::to_string(Numbers.size() + 1));
-            Keys.push_back(std::move(Key));
+        for (int32_t I = 1; I <= List.Count; ++I) {
+            Numbers.push_back(std::to_string(I));
+            Keys.push_back(Taken.Draw());
         }
-
         const std::string Count = std::to_string(List.Count);
-        std::vector<std::pair<std::string_view, std::string_view>> Entries{{NumberOfItems, Count}};
+        Entries.assign({{NumberOfItems, Count}});
         for (size_t I = 0; I < Keys.size(); ++I) Entries.emplace_back(Numbers[I], Keys[I]);
-        Document.AppendSection(MonthSection(M), Entries);
+        AppendIniSection(Out, MonthSection(M), Entries);
 
         size_t I = 0;
+        TListNode* Cursor;
         List.Rewind(Cursor);
         while (List.GetNext(Cursor)) {
             const auto* Item = static_cast<const TEventItem*>(Cursor);
             const std::string Day = std::to_string(Item->DayNumber), Year = std::to_string(Item->OrigYear);
-            Document.AppendSection(Keys[I++], {{"DayNumber", Day}, {"EventText", Item->EventText}, {"OrigYear", Year}});
+            const TIniEntry Fields[] = {{"DayNumber", Day}, {"EventText", Item->EventText}, {"OrigYear", Year}};
+            AppendIniSection(Out, Keys[I++], Fields);
         }
     }
 }
@@ -173,12 +209,7 @@ std::string TEventsList::NewItemKey()
 
 std::string TEventsList::UniqueItemKey() const
 {
-    const TIniDocument Document = TIniFile(FileName).Load();
-    std::unordered_set<std::string_view> Used;
-    for (int M = 1; M <= 12; ++M)
-        for (std::string_view Key : MonthEntries(Document, MonthSection(M))) Used.insert(Key);
-    std::string Key;
-    do Key = NewItemKey();
-    while (Used.count(Key) || Document.SectionExists(Key));
-    return Key;
+    TTakenKeys Taken;
+    Taken.TakeAll(TIniFile(FileName).Load());
+    return Taken.Draw();
 }

@@ -70,7 +70,7 @@ public:
 
 private:
     static void EraseBook(TIniDocument& Document);
-    void WriteBook(TIniDocument& Document) const;
+    void WriteBook(const TIniDocument& Kept, std::string& Out) const;
 };
 
 // The one anniversary book, created and freed by the main window.

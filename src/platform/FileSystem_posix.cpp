@@ -85,14 +85,16 @@ bool IsReadOnlyFile(const std::string& FileName)
 ReadResult ReadWholeFile(const std::string& FileName, std::string& Contents)
 {
     Contents.clear();
-    const int Fd = open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe given as a file cannot hang the open.
+    const int Fd = open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (Fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
     struct stat St {};
-    if (fstat(Fd, &St) != 0 || S_ISDIR(St.st_mode)) {
+    // Only plain files: a folder, pipe or device is no settings or anniversary file.
+    if (fstat(Fd, &St) != 0 || !S_ISREG(St.st_mode)) {
         close(Fd);
         return ReadResult::Failed;
     }
-    if (S_ISREG(St.st_mode)) Contents.reserve(static_cast<size_t>(St.st_size));
+    Contents.reserve(static_cast<size_t>(St.st_size));
     char Buf[65536];
     for (;;) {
         const ssize_t N = read(Fd, Buf, sizeof Buf);

@@ -2,7 +2,6 @@
 #include "platform/IniDocument.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace {
 
@@ -23,7 +22,10 @@ std::string_view Trim(std::string_view S)
 // smuggle new sections or keys into the file.
 void AppendOneLine(std::string& Out, std::string_view S)
 {
-    for (char C : S) Out += (C == '\r' || C == '\n') ? ' ' : C;
+    const size_t Start = Out.size();
+    Out += S;
+    if (S.find('\r') == std::string_view::npos && S.find('\n') == std::string_view::npos) return;
+    std::replace_if(Out.begin() + static_cast<std::ptrdiff_t>(Start), Out.end(), [](char C) { return C == '\r' || C == '\n'; }, ' ');
 }
 
 int HexDigit(char C)
@@ -71,6 +73,19 @@ int32_t IniStrToInt(std::string_view Text, int32_t Default)
     return static_cast<int32_t>(Negative ? -Value : Value);
 }
 
+void AppendIniSection(std::string& Out, std::string_view Section, std::span<const TIniEntry> Entries)
+{
+    Out += '[';
+    AppendOneLine(Out, Section);
+    Out += "]\r\n";
+    for (const auto& [Key, Value] : Entries) {
+        AppendOneLine(Out, Key);
+        Out += '=';
+        AppendOneLine(Out, Value);
+        Out += "\r\n";
+    }
+}
+
 size_t TIniDocument::TFoldedHash::operator()(std::string_view S) const noexcept
 {
     size_t H = 1469598103934665603ull;
@@ -93,17 +108,24 @@ TIniDocument::TIniDocument(std::string Text)
         Rest.remove_prefix(Utf8ByteOrderMark.size());
     }
     AddSection({}, false);
-    while (!Rest.empty()) {
-        const size_t End = Rest.find('\n');
-        std::string_view Line = Rest.substr(0, End);
-        Rest.remove_prefix(End == std::string_view::npos ? Rest.size() : End + 1);
+    Index_.reserve(Rest.size() / 64);  // about one section per four lines
+    Parse(Rest);
+}
+
+// Appends the lines of Text to the sections, opening a section at each header.
+void TIniDocument::Parse(std::string_view Text)
+{
+    while (!Text.empty()) {
+        const size_t End = Text.find('\n');
+        std::string_view Line = Text.substr(0, End);
+        Text.remove_prefix(End == std::string_view::npos ? Text.size() : End + 1);
         if (Line.ends_with('\r')) Line.remove_suffix(1);
 
         const std::string_view Body = Trim(Line);
         const size_t Close = Body.rfind(']');
         if (Body.starts_with('[') && Close != std::string_view::npos) {
             AddSection(Trim(Body.substr(1, Close - 1)), true);
-            Sections_.back().Lines.push_back({Line, {}, {}, false});
+            Sections_.back().Lines.push_back({Line});
         } else {
             Sections_.back().Lines.push_back(ParseLine(Line));
         }
@@ -114,8 +136,10 @@ TIniDocument::TLine TIniDocument::ParseLine(std::string_view Text)
 {
     const std::string_view Body = Trim(Text);
     const size_t Equals = Body.find('=');
-    if (Body.starts_with(';') || Equals == std::string_view::npos) return {Text, {}, {}, false};
-    return {Text, Trim(Body.substr(0, Equals)), Body.substr(Equals + 1), true};
+    if (Body.starts_with(';') || Equals == std::string_view::npos) return {Text};
+    const std::string_view Key = Trim(Body.substr(0, Equals));
+    const auto Offset = [&](std::string_view Part) { return static_cast<uint32_t>(Part.data() - Text.data()); };
+    return {Text, Offset(Key), static_cast<uint32_t>(Key.size()), Offset(Body) + static_cast<uint32_t>(Equals) + 1, true};
 }
 
 std::string_view TIniDocument::Store(std::string Text)
@@ -128,6 +152,7 @@ void TIniDocument::AddSection(std::string_view Name, bool HasHeader)
     const size_t Index = Sections_.size();
     Sections_.push_back({Name, HasHeader, false, 0, {}});
     if (!HasHeader) return;
+    Sections_.back().Lines.reserve(4);  // an item section's size: one allocation for most
     auto [It, Inserted] = Index_.try_emplace(Name, TNameRange{Index, Index});
     if (!Inserted) {
         Sections_[It->second.Last].NextSameName = Index;
@@ -170,7 +195,7 @@ std::optional<std::string_view> TIniDocument::FindValue(std::string_view Section
     const TSection* S = Find(Section);
     if (!S) return std::nullopt;
     for (const TLine& L : S->Lines)
-        if (L.IsEntry && TFoldedEqual{}(L.Key, Ident)) return L.Value;
+        if (L.IsEntry && TFoldedEqual{}(L.Key(), Ident)) return L.Value();
     return std::nullopt;
 }
 
@@ -194,26 +219,32 @@ bool TIniDocument::ReadBool(std::string_view Section, std::string_view Ident, bo
 void TIniDocument::ForEachEntry(std::string_view Section,
                                 const std::function<void(std::string_view, std::string_view)>& Visit) const
 {
-    const TSection* S = Find(Section);
-    if (!S) return;
-    std::unordered_map<std::string_view, bool, TFoldedHash, TFoldedEqual> Seen;
-    for (const TLine& L : S->Lines)
-        if (L.IsEntry && Seen.try_emplace(L.Key, true).second) Visit(L.Key, IniValueText(L.Value));
+    if (const TSection* S = Find(Section))
+        for (const TLine& L : S->Lines)
+            if (L.IsEntry) Visit(L.Key(), IniValueText(L.Value()));
+}
+
+void TIniDocument::ForEachSectionName(const std::function<void(std::string_view Name)>& Visit) const
+{
+    for (const auto& Entry : Index_) Visit(Entry.first);
 }
 
 void TIniDocument::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value)
 {
     const auto It = Index_.find(Section);
     if (It == Index_.end()) {
-        AppendSection(Section, {{Ident, Value}});
+        std::string Text;
+        const TIniEntry Entry[] = {{Ident, Value}};
+        AppendIniSection(Text, Section, Entry);
+        Parse(Store(std::move(Text)));
         return;
     }
     std::vector<TLine>& Lines = Sections_[It->second.First].Lines;
     auto Entry = std::find_if(Lines.begin(), Lines.end(),
-                              [&](const TLine& L) { return L.IsEntry && TFoldedEqual{}(L.Key, Ident); });
+                              [&](const TLine& L) { return L.IsEntry && TFoldedEqual{}(L.Key(), Ident); });
     std::string Text;
     if (Entry != Lines.end()) {
-        AppendOneLine(Text, Entry->Key);
+        AppendOneLine(Text, Entry->Key());
     } else {
         auto LastEntry = std::find_if(Lines.rbegin(), Lines.rend(), [](const TLine& L) { return L.IsEntry; });
         // After the last entry, or right after the header in a section without one.
@@ -233,29 +264,6 @@ void TIniDocument::WriteInteger(std::string_view Section, std::string_view Ident
 void TIniDocument::WriteBool(std::string_view Section, std::string_view Ident, bool Value)
 {
     WriteString(Section, Ident, Value ? "1" : "0");
-}
-
-void TIniDocument::AppendSection(std::string_view Section,
-                                 const std::vector<std::pair<std::string_view, std::string_view>>& Entries)
-{
-    if (SectionExists(Section)) throw std::logic_error("AppendSection: the section exists already");
-    std::string Text = "[";
-    AppendOneLine(Text, Section);
-    Text += ']';
-    std::vector<size_t> Ends{Text.size()};
-    for (const auto& [Key, Value] : Entries) {
-        AppendOneLine(Text, Key);
-        Text += '=';
-        AppendOneLine(Text, Value);
-        Ends.push_back(Text.size());
-    }
-    const std::string_view Stored = Store(std::move(Text));
-    AddSection(Trim(Stored.substr(1, Ends[0] - 2)), true);
-    TSection& S = Sections_.back();
-    S.Lines.reserve(Ends.size());
-    S.Lines.push_back({Stored.substr(0, Ends[0]), {}, {}, false});
-    for (size_t I = 1; I < Ends.size(); ++I)
-        S.Lines.push_back(ParseLine(Stored.substr(Ends[I - 1], Ends[I] - Ends[I - 1])));
 }
 
 void TIniDocument::EraseSection(std::string_view Section)

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +19,8 @@
 // Values read back never exceed this many characters.
 inline constexpr size_t MaxIniValueLength = 2047;
 
+using TIniEntry = std::pair<std::string_view, std::string_view>;  // key, value
+
 // A stored value as a reader sees it: blanks and tabs around it removed, one
 // pair of enclosing quotes (double or single) removed, cut to MaxIniValueLength.
 std::string_view IniValueText(std::string_view Raw);
@@ -26,6 +29,11 @@ std::string_view IniValueText(std::string_view Raw);
 // and decimal digits, or hexadecimal digits after $, 0x, 0X, x or X. Anything
 // else, or a number outside the 32-bit signed range, gives Default.
 int32_t IniStrToInt(std::string_view Text, int32_t Default);
+
+// Appends the lines "[Section]" and "key=value" for each entry, each ended by
+// CR LF. A line break inside a name or value becomes a blank, so that no text
+// can smuggle new lines, sections or keys into the file.
+void AppendIniSection(std::string& Out, std::string_view Section, std::span<const TIniEntry> Entries);
 
 class TIniDocument {
 public:
@@ -48,10 +56,13 @@ public:
     int32_t ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const;
     bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
 
-    // Calls Visit(Key, Value) for the first occurrence of each key of Section,
-    // in file order, Value as a reader sees it. Costs one pass over the section.
+    // Calls Visit(Key, Value) for every entry of Section, in file order, a key
+    // that occurs twice included twice (readers take the first), Value as a
+    // reader sees it. Costs one pass over the section.
     void ForEachEntry(std::string_view Section,
                       const std::function<void(std::string_view Key, std::string_view Value)>& Visit) const;
+    // Calls Visit once for each section name, in no particular order.
+    void ForEachSectionName(const std::function<void(std::string_view Name)>& Visit) const;
 
     // Replaces the value of an existing key where it stands, adds a new key
     // after the last entry of its section, a new section at the end.
@@ -59,19 +70,19 @@ public:
     void WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value);
     void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
 
-    // Appends a whole new section with its entries in one step. The caller
-    // guarantees that no section of that name exists yet.
-    void AppendSection(std::string_view Section, const std::vector<std::pair<std::string_view, std::string_view>>& Entries);
-
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view Section);
 
 private:
+    // One line without its line end; an entry knows where its key and value
+    // lie in it. Kept small: a large file has hundreds of thousands.
     struct TLine {
-        std::string_view Text;  // the whole line without its line end
-        std::string_view Key;   // set for an entry (a line with an equals sign)
-        std::string_view Value; // what follows the first equals sign, untrimmed
+        std::string_view Text;
+        uint32_t KeyStart = 0, KeyLength = 0;
+        uint32_t ValueStart = 0;  // what follows the first equals sign, untrimmed
         bool IsEntry = false;
+        std::string_view Key() const { return Text.substr(KeyStart, KeyLength); }
+        std::string_view Value() const { return Text.substr(ValueStart); }
     };
     struct TSection {
         std::string_view Name;
@@ -92,6 +103,7 @@ private:
     };
 
     static TLine ParseLine(std::string_view Text);
+    void Parse(std::string_view Text);
     void AddSection(std::string_view Name, bool HasHeader);
     const TSection* Find(std::string_view Section) const;
     std::string_view Store(std::string Text);

@@ -24,9 +24,9 @@ TIniDocument TIniFile::LoadForUpdate() const
     return TIniDocument(std::move(Text));
 }
 
-void TIniFile::Store(const TIniDocument& Document) const
+void TIniFile::Store(std::string_view Text) const
 {
-    if (!platform::ReplaceFileAtomically(FileName_, Document.Text())) throw EIniFileException(FileName_);
+    if (!platform::ReplaceFileAtomically(FileName_, Text)) throw EIniFileException(FileName_);
 }
 
 template <typename Change>
@@ -34,7 +34,7 @@ void TIniFile::Update(Change&& Apply)
 {
     TIniDocument Document = LoadForUpdate();
     Apply(Document);
-    Store(Document);
+    Store(Document.Text());
 }
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident, const std::string& Default) const
@@ -72,5 +72,5 @@ void TIniFile::EraseSection(const std::string& Section)
     TIniDocument Document = LoadForUpdate();
     if (!Document.SectionExists(Section)) return;  // nothing to erase: leave the file alone
     Document.EraseSection(Section);
-    Store(Document);
+    Store(Document.Text());
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "platform/IniDocument.h"
 
@@ -37,8 +38,8 @@ public:
     // The file for changing: throws when it exists but cannot be read, since
     // writing it back would lose what could not be read.
     TIniDocument LoadForUpdate() const;
-    // Replaces the file by the document, atomically; throws on failure.
-    void Store(const TIniDocument& Document) const;
+    // Replaces the file by Text, atomically; throws on failure.
+    void Store(std::string_view Text) const;
 
 private:
     template <typename Change>

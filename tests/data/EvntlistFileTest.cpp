@@ -155,6 +155,18 @@ TEST_F(EventsFile, ReadsLfOnlyFilesAndALastLineWithoutLineEnd)
     EXPECT_EQ(Month(Book, 10), (std::vector<TRecord>{{12, "Harvest", -1}}));
 }
 
+TEST_F(EventsFile, ToleratesJunkNulBytesAndVeryLongLines)
+{
+    std::string Junk;
+    for (int I = 0; I < 65536; ++I) Junk += static_cast<char>(I * 131 % 251);
+    WriteFile(File, Junk + "\n" + std::string(10'000'000, '=') + "\r\n" +
+                        CrLf({"[November]", "NumberOfItems=1", "1=K", "[K]", "DayNumber=11",
+                              std::string("EventText=a\0b", 13)}));
+    TEventsList Book;
+    Book.LoadFromFile(File);
+    EXPECT_EQ(Month(Book, 11), (std::vector<TRecord>{{11, std::string("a\0b", 3), -1}}));
+}
+
 TEST_F(EventsFile, SaveAndLoadRoundTrip)
 {
     TEventsList Book;

@@ -16,6 +16,8 @@ TEST(FileSystem, ReadWholeFileTellsMissingFromUnreadable)
     EXPECT_EQ(ReadWholeFile(Dir / "missing", Text), ReadResult::Missing);
     EXPECT_EQ(ReadWholeFile(Dir / "missing/below", Text), ReadResult::Missing);
     EXPECT_EQ(ReadWholeFile(Dir.Path(), Text), ReadResult::Failed) << "a folder";
+    ASSERT_EQ(mkfifo((Dir / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(Dir / "pipe", Text), ReadResult::Failed) << "a pipe, without waiting for a writer";
     WriteFile(Dir / "f", std::string("a\0b", 3));
     EXPECT_EQ(ReadWholeFile(Dir / "f", Text), ReadResult::Ok);
     EXPECT_EQ(Text, std::string("a\0b", 3));

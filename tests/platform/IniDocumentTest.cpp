@@ -38,7 +38,7 @@ TEST(IniDocument, NamesIgnoreCaseAndTheFirstOccurrenceCounts)
     EXPECT_TRUE(Doc.ReadBool("Startup", "UseCurrentMonth", true)) << "only the first section counts";
     std::vector<std::string> Keys;
     Doc.ForEachEntry("STARTUP", [&](std::string_view K, std::string_view V) { Keys.push_back(std::string(K) + "=" + std::string(V)); });
-    EXPECT_EQ(Keys, (std::vector<std::string>{"LoadFile=first"}));
+    EXPECT_EQ(Keys, (std::vector<std::string>{"LoadFile=first", "LOADFILE=second"})) << "the first section only";
 }
 
 TEST(IniDocument, ValuesAreTrimmedUnquotedAndCut)
