@@ -4,16 +4,13 @@
 BUILD ?= build
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 
-.PHONY: run check build deps bench
+.PHONY: run check build deps
 
 run: build
 	$(BUILD)/datevane examples/FAMILY.EVT
 
 check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
-
-bench: build
-	$(BUILD)/bench/datevane_bench
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

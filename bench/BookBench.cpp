@@ -42,11 +42,6 @@ void operator delete[](void* P, size_t) noexcept { operator delete(P); }
 
 namespace {
 
-std::string BenchFile(int Count)
-{
-    return (std::filesystem::temp_directory_path() / ("datevane-bench-" + std::to_string(Count) + ".EVT")).string();
-}
-
 void FillBook(TEventsList& Book, int Count)
 {
     for (int I = 0; I < Count; ++I) {
@@ -58,56 +53,54 @@ void FillBook(TEventsList& Book, int Count)
     }
 }
 
-void BM_Load(benchmark::State& State)
-{
-    const int Count = static_cast<int>(State.range(0));
-    const std::string File = BenchFile(Count);
+// A saved book of Count anniversaries in the temporary folder, removed at the end.
+class TBenchFile {
+public:
+    explicit TBenchFile(int Count)
+        : Name((std::filesystem::temp_directory_path() / ("datevane-bench-" + std::to_string(Count) + ".EVT")).string())
     {
         TEventsList Book;
         FillBook(Book, Count);
-        Book.FileName = File;
+        Book.FileName = Name;
         Book.SaveToFile();
     }
+    ~TBenchFile() { std::filesystem::remove(Name); }
+
+    const std::string Name;
+};
+
+void BM_Load(benchmark::State& State)
+{
+    const TBenchFile File(static_cast<int>(State.range(0)));
     TEventsList Book;
     for (auto _ : State) {
-        Book.LoadFromFile(File);
+        Book.LoadFromFile(File.Name);
         benchmark::DoNotOptimize(Book.TotalCount());
     }
-    std::filesystem::remove(File);
 }
 
 // The heap a loaded book holds, and the peak while loading and saving it.
 void BM_Memory(benchmark::State& State)
 {
-    const int Count = static_cast<int>(State.range(0));
-    const std::string File = BenchFile(Count);
-    {
-        TEventsList Book;
-        FillBook(Book, Count);
-        Book.FileName = File;
-        Book.SaveToFile();
-    }
+    const TBenchFile File(static_cast<int>(State.range(0)));
     for (auto _ : State) {
         const size_t Base = HeapNow;
         HeapPeak = HeapNow;
         TEventsList Book;
-        Book.LoadFromFile(File);
+        Book.LoadFromFile(File.Name);
         State.counters["BookMB"] = static_cast<double>(HeapNow - Base) / 1e6;
         Book.SaveToFile();
         State.counters["PeakMB"] = static_cast<double>(HeapPeak - Base) / 1e6;
     }
-    std::filesystem::remove(File);
 }
 
 void BM_Save(benchmark::State& State)
 {
-    const int Count = static_cast<int>(State.range(0));
+    // The usual case: the file holds the previous save.
+    const TBenchFile File(static_cast<int>(State.range(0)));
     TEventsList Book;
-    FillBook(Book, Count);
-    Book.FileName = BenchFile(Count);
-    Book.SaveToFile();  // the usual case: the file holds the previous save
+    Book.LoadFromFile(File.Name);
     for (auto _ : State) Book.SaveToFile();
-    std::filesystem::remove(Book.FileName);
 }
 
 }  // namespace

@@ -18,6 +18,11 @@ namespace {
 
 constexpr std::string_view NumberOfItems = "NumberOfItems";
 
+std::string MonthSection(int Month)
+{
+    return MonthName(static_cast<uint8_t>(Month));
+}
+
 // The item keys a month section lists: its entries "1" to "N" (N from
 // NumberOfItems) in number order, the first of a repeated entry, an empty text
 // where an entry is missing left out. One pass over the section, whatever N
@@ -50,14 +55,18 @@ class TTakenKeys {
 public:
     void Take(std::string_view Name)
     {
-        if (const int32_t Value = KeyValue(Name); Value >= 0) Taken_[static_cast<size_t>(Value)] = true;
+        const int32_t Value = KeyValue(Name);
+        if (Value < 0 || Taken_[static_cast<size_t>(Value)]) return;
+        Taken_[static_cast<size_t>(Value)] = true;
+        --Free_;
     }
+    size_t Free() const { return Free_; }
     // Takes every section name and every month entry of the document.
     void TakeAll(const TIniDocument& Document)
     {
         Document.ForEachSectionName([this](std::string_view Name) { Take(Name); });
         for (int M = 1; M <= 12; ++M)
-            for (std::string_view Key : MonthEntries(Document, MonthName(static_cast<uint8_t>(M)))) Take(Key);
+            for (std::string_view Key : MonthEntries(Document, MonthSection(M))) Take(Key);
     }
     std::string Draw()
     {
@@ -72,18 +81,15 @@ private:
     static int32_t KeyValue(std::string_view Name)
     {
         if (Name.size() != 5) return -1;
-        int32_t Value = 0;
+        uint32_t Value = 0;  // unsigned, so that a minus sign is refused
         const auto [End, Error] = std::from_chars(Name.data(), Name.data() + 5, Value, 16);
-        return Error == std::errc() && End == Name.data() + 5 ? Value : -1;
+        return Error == std::errc() && End == Name.data() + 5 ? static_cast<int32_t>(Value) : -1;
     }
 
-    std::vector<bool> Taken_ = std::vector<bool>(1 << 20);
+    static constexpr size_t KeyCount = 1 << 20;
+    std::vector<bool> Taken_ = std::vector<bool>(KeyCount);
+    size_t Free_ = KeyCount;
 };
-
-std::string MonthSection(int Month)
-{
-    return MonthName(static_cast<uint8_t>(Month));
-}
 
 }  // namespace
 
@@ -168,6 +174,8 @@ void TEventsList::WriteBook(const TIniDocument& Kept, std::string& Out) const
 {
     TTakenKeys Taken;
     Taken.TakeAll(Kept);
+    // Drawing would never end; a book this large cannot be written in this format.
+    if (static_cast<size_t>(TotalCount()) > Taken.Free()) throw EIniFileException(FileName);
     std::vector<std::string> Numbers, Keys;
     std::vector<TIniEntry> Entries;
     for (int M = 1; M <= 12; ++M) {

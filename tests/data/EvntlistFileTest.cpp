@@ -15,6 +15,7 @@
 #include "data/Dateutil.h"
 #include "data/Evntlist.h"
 #include "platform/IniDocument.h"
+#include "platform/IniFile.h"
 
 namespace {
 
@@ -262,6 +263,15 @@ TEST_F(EventsFile, SaveIntoAnExistingFileReplacesOnlyTheBook)
     Back.LoadFromFile(File);
     EXPECT_EQ(Records(Back), Records(Book));
     EXPECT_EQ(Month(Back, 1), (std::vector<TRecord>{{1, "old one", -1}, {2, "", -1}, {20, "new", -1}}));
+}
+
+TEST_F(EventsFile, ABookWithMoreAnniversariesThanKeysFailsInsteadOfHanging)
+{
+    TEventsList Book;
+    for (int I = 0; I <= (1 << 20); ++I) AddItem(Book, 1, 1, "");
+    Book.FileName = File;
+    EXPECT_THROW(Book.SaveToFile(), EIniFileException);
+    EXPECT_TRUE(Dir.Files().empty());
 }
 
 TEST_F(EventsFile, OddFilesEraseWhatAStepByStepEraseWould)
