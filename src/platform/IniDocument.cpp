@@ -266,13 +266,14 @@ void TIniDocument::WriteBool(std::string_view Section, std::string_view Ident, b
     WriteString(Section, Ident, Value ? "1" : "0");
 }
 
-void TIniDocument::EraseSection(std::string_view Section)
+bool TIniDocument::EraseSection(std::string_view Section)
 {
     const auto It = Index_.find(Section);
-    if (It == Index_.end()) return;
+    if (It == Index_.end()) return false;
     for (size_t I = It->second.First; I != 0; I = Sections_[I].NextSameName) {
         Sections_[I].Erased = true;
         Sections_[I].Lines = {};
     }
     Index_.erase(It);
+    return true;
 }

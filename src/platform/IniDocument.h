@@ -70,8 +70,9 @@ public:
     void WriteInteger(std::string_view Section, std::string_view Ident, int32_t Value);
     void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
 
-    // Removes every section of that name with all its lines.
-    void EraseSection(std::string_view Section);
+    // Removes every section of that name with all its lines; false when
+    // there was none.
+    bool EraseSection(std::string_view Section);
 
 private:
     // One line without its line end; an entry knows where its key and value

@@ -29,12 +29,12 @@ void TIniFile::Store(std::string_view Text) const
     if (!platform::ReplaceFileAtomically(FileName_, Text)) throw EIniFileException(FileName_);
 }
 
+// Apply returns whether it changed the document; an unchanged file is not rewritten.
 template <typename Change>
 void TIniFile::Update(Change&& Apply)
 {
     TIniDocument Document = LoadForUpdate();
-    Apply(Document);
-    Store(Document.Text());
+    if (Apply(Document)) Store(Document.Text());
 }
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident, const std::string& Default) const
@@ -54,23 +54,29 @@ bool TIniFile::ReadBool(const std::string& Section, const std::string& Ident, bo
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident, const std::string& Value)
 {
-    Update([&](TIniDocument& D) { D.WriteString(Section, Ident, Value); });
+    Update([&](TIniDocument& D) {
+        D.WriteString(Section, Ident, Value);
+        return true;
+    });
 }
 
 void TIniFile::WriteInteger(const std::string& Section, const std::string& Ident, int32_t Value)
 {
-    Update([&](TIniDocument& D) { D.WriteInteger(Section, Ident, Value); });
+    Update([&](TIniDocument& D) {
+        D.WriteInteger(Section, Ident, Value);
+        return true;
+    });
 }
 
 void TIniFile::WriteBool(const std::string& Section, const std::string& Ident, bool Value)
 {
-    Update([&](TIniDocument& D) { D.WriteBool(Section, Ident, Value); });
+    Update([&](TIniDocument& D) {
+        D.WriteBool(Section, Ident, Value);
+        return true;
+    });
 }
 
 void TIniFile::EraseSection(const std::string& Section)
 {
-    TIniDocument Document = LoadForUpdate();
-    if (!Document.SectionExists(Section)) return;  // nothing to erase: leave the file alone
-    Document.EraseSection(Section);
-    Store(Document.Text());
+    Update([&](TIniDocument& D) { return D.EraseSection(Section); });
 }
