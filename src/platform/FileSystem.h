@@ -17,6 +17,12 @@ std::string ExecutablePath();
 // True when a non-folder file of that name exists.
 bool FileExists(const std::string& FileName);
 
+// The full path of the existing non-folder file that Name names when each of
+// its parts is compared without regard to the case of A to Z, an exact match
+// preferred; empty when there is none. A relative Name starts at the current
+// folder. Where file names ignore case this is the full path of Name itself.
+std::string FindFileIgnoringCase(const std::string& Name);
+
 // True when a file (not a folder) exists and may not be written: it carries no
 // write permission at all, or the current user lacks it.
 bool IsReadOnlyFile(const std::string& FileName);

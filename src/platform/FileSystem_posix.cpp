@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,6 +60,35 @@ bool WriteAll(int Fd, std::string_view Data)
     return true;
 }
 
+bool SameIgnoringCase(std::string_view A, std::string_view B)
+{
+    const auto Fold = [](char C) { return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C; };
+    if (A.size() != B.size()) return false;
+    for (size_t I = 0; I < A.size(); ++I)
+        if (Fold(A[I]) != Fold(B[I])) return false;
+    return true;
+}
+
+std::string JoinPath(const std::string& Folder, std::string_view Name)
+{
+    return Folder == "/" ? "/" + std::string(Name) : Folder + "/" + std::string(Name);
+}
+
+// The entry of Folder that Name names without regard to case; of several, the
+// first in byte order, so the choice does not depend on the folder's order.
+std::string FindEntryIgnoringCase(const std::string& Folder, std::string_view Name)
+{
+    DIR* Entries = opendir(Folder.c_str());
+    if (!Entries) return {};
+    std::string Found;
+    while (const dirent* Entry = readdir(Entries)) {
+        const std::string_view Candidate = Entry->d_name;
+        if (SameIgnoringCase(Candidate, Name) && (Found.empty() || Candidate < Found)) Found = Candidate;
+    }
+    closedir(Entries);
+    return Found;
+}
+
 }  // namespace
 
 std::string ExecutablePath()
@@ -65,6 +96,34 @@ std::string ExecutablePath()
     char Buf[PATH_MAX];
     const ssize_t Len = readlink("/proc/self/exe", Buf, sizeof Buf - 1);
     return Len > 0 ? std::string(Buf, static_cast<size_t>(Len)) : std::string();
+}
+
+std::string FindFileIgnoringCase(const std::string& Name)
+{
+    if (Name.empty()) return {};
+    std::string Found = "/";
+    if (Name[0] != '/') {
+        char Current[PATH_MAX];
+        if (!getcwd(Current, sizeof Current)) return {};
+        Found = Current;
+    }
+    size_t Start = 0;
+    while (Start <= Name.size()) {
+        const size_t End = std::min(Name.find('/', Start), Name.size());
+        const std::string_view Part = std::string_view(Name).substr(Start, End - Start);
+        Start = End + 1;
+        if (Part.empty() || Part == ".") continue;
+        std::string Exact = JoinPath(Found, Part);
+        struct stat Status;
+        if (Part == ".." || lstat(Exact.c_str(), &Status) == 0) {
+            Found = std::move(Exact);
+            continue;
+        }
+        const std::string Entry = FindEntryIgnoringCase(Found, Part);
+        if (Entry.empty()) return {};
+        Found = JoinPath(Found, Entry);
+    }
+    return FileExists(Found) ? Found : std::string();
 }
 
 bool FileExists(const std::string& FileName)

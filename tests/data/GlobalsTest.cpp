@@ -20,6 +20,23 @@ TEST(Globals, ChangeFileExtReplacesOnlyTheNamesExtension)
     for (const auto& C : Cases) EXPECT_EQ(ChangeFileExt(C.In, ".INI"), C.Out);
 }
 
+TEST(Globals, PathSplitsIntoFolderNameAndExtension)
+{
+    struct Case { std::string Path, Folder, Name, Ext; } Cases[] = {
+        {"/home/ann/family.evt", "/home/ann/", "family.evt", ".evt"},
+        {"./FAMILY.EVT", "./", "FAMILY.EVT", ".EVT"},
+        {"notes", "", "notes", ""},
+        {"/opt/dv.1/readme", "/opt/dv.1/", "readme", ""},
+        {"/home/ann/", "/home/ann/", "", ""},
+        {"a.b.txt", "", "a.b.txt", ".txt"},
+    };
+    for (const auto& C : Cases) {
+        EXPECT_EQ(ExtractFilePath(C.Path), C.Folder) << C.Path;
+        EXPECT_EQ(ExtractFileName(C.Path), C.Name) << C.Path;
+        EXPECT_EQ(ExtractFileExt(C.Path), C.Ext) << C.Path;
+    }
+}
+
 TEST(Globals, SettingsFileLiesBesideTheExecutable)
 {
     char Buf[4096];

@@ -54,3 +54,38 @@ TEST(FileSystem, ReplaceThroughADanglingLinkCreatesItsTarget)
     ASSERT_TRUE(ReplaceFileAtomically(Dir / "link.evt", "data"));
     EXPECT_EQ(ReadFile(Dir / "target.evt"), "data");
 }
+
+TEST(FileSystem, FindFileIgnoringCaseResolvesEachPartPreferringExactNames)
+{
+    TTempDir Dir;
+    ASSERT_EQ(mkdir((Dir / "Books").c_str(), 0755), 0);
+    WriteFile(Dir / "Books/family.evt", "a");
+    WriteFile(Dir / "Books/Twins.evt", "b");
+    WriteFile(Dir / "Books/TWINS.EVT", "c");
+    ASSERT_EQ(mkdir((Dir / "Books/Folder.EVT").c_str(), 0755), 0);
+
+    struct Case { std::string Asked, Found; } Cases[] = {
+        {"BOOKS/FAMILY.EVT", "Books/family.evt"},
+        {"Books/family.evt", "Books/family.evt"},
+        {"BOOKS/./FAMILY.EVT", "Books/family.evt"},
+        {"BOOKS/TWINS.EVT", "Books/TWINS.EVT"},  // the exact name wins
+        {"BOOKS/twins.EVT", "Books/TWINS.EVT"},  // else the first in byte order
+        {"BOOKS/FOLDER.EVT", ""},                // a folder is no file
+        {"BOOKS/MISSING.EVT", ""},
+        {"NOBOOKS/FAMILY.EVT", ""},
+    };
+    for (const auto& C : Cases) {
+        const std::string Expected = C.Found.empty() ? "" : Dir / C.Found;
+        EXPECT_EQ(platform::FindFileIgnoringCase(Dir / C.Asked), Expected) << C.Asked;
+    }
+
+    // A relative name starts at the current folder and comes back full.
+    char Previous[4096];
+    ASSERT_NE(getcwd(Previous, sizeof Previous), nullptr);
+    ASSERT_EQ(chdir(Dir.Path().c_str()), 0);
+    const std::string Relative = platform::FindFileIgnoringCase("./BOOKS/FAMILY.EVT");
+    ASSERT_EQ(chdir(Previous), 0);
+    char Real[4096];
+    ASSERT_NE(realpath(Dir.Path().c_str(), Real), nullptr);
+    EXPECT_EQ(Relative, std::string(Real) + "/Books/family.evt");
+}

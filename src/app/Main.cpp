@@ -1,0 +1,450 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Main.h"
+
+#include <QActionGroup>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Application.h"
+#include "data/Dateutil.h"
+#include "data/Evntlist.h"
+#include "data/Globals.h"
+#include "dialogs/Aeevent.h"
+#include "dialogs/Dofind.h"
+#include "platform/Ansi.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/Help.h"
+#include "platform/IniFile.h"
+#include "platform/MaskEdit.h"
+#include "platform/Prompts.h"
+#include "platform/RadioGroup.h"
+#include "platform/SpinEdit.h"
+
+namespace {
+
+constexpr int MinWidth = 400;
+constexpr int MinHeight = 339;
+constexpr int LeapYear = 1996;  // day boxes allow 29 February whatever the year
+
+const char* const PositionSection = "FormPosition";
+const char* const StartupSection = "Startup";
+
+QStringList MonthNames()
+{
+    QStringList Names;
+    for (uint8_t Month = 1; Month <= 12; ++Month) Names << QString::fromStdString(MonthName(Month));
+    return Names;
+}
+
+std::string UpperCase(std::string Text)
+{
+    for (char& C : Text)
+        if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
+    return Text;
+}
+
+void ShowError(const QString& Text)
+{
+    prompts::Beep(prompts::TBeep::Asterisk);
+    prompts::Show(prompts::ErrorMessage(Text));
+}
+
+TEventItem* ItemOf(const TMyLinkList& List, int Index)
+{
+    return static_cast<TEventItem*>(List.ItemAt(Index));
+}
+
+}  // namespace
+
+std::string EventLineText(const TEventItem& Item)
+{
+    std::string Line = std::to_string(Item.DayNumber) + " - " + Item.EventText + "  ";
+    if (Item.OrigYear != -1) Line += "(" + std::to_string(int64_t{ThisYear} - Item.OrigYear) + ")";
+    return Line;
+}
+
+TfrmMain::TfrmMain(TProgramContext Context)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      Context_(std::move(Context))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Anniversary Reminder"));
+    help::SetHelpContext(this, help::MainWindow);
+    CreateControls();
+    CreateMenus();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain()
+{
+    FormDestroy();
+}
+
+void TfrmMain::CreateControls()
+{
+    auto* Client = new QWidget(this);
+    setCentralWidget(Client);
+    GroupBox1 = new QGroupBox(Client);
+    rgpMonth = new TRadioGroup(QStringLiteral(" Month "), MonthNames(), GroupBox1);
+    lstEvents = new QListWidget(GroupBox1);
+    btnAdd = new QPushButton(QStringLiteral("&Add..."), GroupBox1);
+    btnEdit = new QPushButton(QStringLiteral("Edi&t..."), GroupBox1);
+    btnDelete = new QPushButton(QStringLiteral("&Delete..."), GroupBox1);
+    const std::pair<QObject*, const char*> Names[] = {
+        {GroupBox1, "GroupBox1"}, {rgpMonth, "rgpMonth"}, {lstEvents, "lstEvents"},
+        {btnAdd, "btnAdd"}, {btnEdit, "btnEdit"}, {btnDelete, "btnDelete"}};
+    for (const auto& [Object, Name] : Names) Object->setObjectName(QLatin1String(Name));
+
+    // Design positions inside the group box; FormResize stretches the list
+    // and moves the buttons with the window.
+    rgpMonth->SetItemIndex(0);
+    rgpMonth->setGeometry(8, 10, 89, rgpMonth->sizeHint().height());
+    lstEvents->move(104, 16);
+    lstEvents->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstEvents->setUniformItemSizes(true);
+    int Top = 16;
+    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) {
+        Button->setGeometry(0, Top, 80, 25);
+        Button->setAutoDefault(false);
+        Top += 32;
+    }
+    setTabOrder(rgpMonth, lstEvents);
+    setTabOrder(lstEvents, btnAdd);
+    setTabOrder(btnAdd, btnEdit);
+    setTabOrder(btnEdit, btnDelete);
+
+    connect(rgpMonth, &TRadioGroup::Click, this, &TfrmMain::rgpMonthClick);
+    connect(lstEvents, &QListWidget::itemSelectionChanged, this, &TfrmMain::lstEventsClick);
+    connect(lstEvents, &QListWidget::doubleClicked, this, &TfrmMain::lstEventsDblClick);
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmMain::btnAddClick);
+    connect(btnEdit, &QPushButton::clicked, this, &TfrmMain::btnEditClick);
+    connect(btnDelete, &QPushButton::clicked, this, &TfrmMain::btnDeleteClick);
+}
+
+void TfrmMain::CreateMenus()
+{
+    const auto Menu = [this](const char* Name, const QString& Caption, int Context) {
+        QMenu* Created = menuBar()->addMenu(Caption);
+        Created->setObjectName(QLatin1String(Name));
+        if (Context != help::NoContext) help::SetHelpContext(Created, Context);
+        return Created;
+    };
+    const auto Entry = [](QMenu* Owner, const char* Name, const QString& Caption, QKeySequence Shortcut = {}) {
+        QAction* Created = Owner->addAction(Caption);
+        Created->setObjectName(QLatin1String(Name));
+        Created->setShortcut(Shortcut);
+        return Created;
+    };
+
+    // Entries whose commands are not built yet are present and do nothing.
+    QMenu* mnuFile = Menu("mnuFile", QStringLiteral("&File"), help::FileMenu);
+    Entry(mnuFile, "mnuFNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    Entry(mnuFile, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    Entry(mnuFile, "mnuFSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    Entry(mnuFile, "mnuFSaveAs", QStringLiteral("Save &As..."));
+    mnuFile->addSeparator();
+    Entry(mnuFile, "mnuFPrinterSetup", QStringLiteral("Printer Set&up..."));
+    mnuFPrint = Entry(mnuFile, "mnuFPrint", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFile->addSeparator();
+    QAction* mnuFExit = Entry(mnuFile, "mnuFExit", QStringLiteral("E&xit"));
+    connect(mnuFExit, &QAction::triggered, this, &TfrmMain::mnuFExitClick);
+
+    QMenu* mnuSearch = Menu("mnuSearch", QStringLiteral("&Search"), help::SearchMenu);
+    Entry(mnuSearch, "mnuSFind", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuSFindNext = Entry(mnuSearch, "mnuSFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
+
+    QMenu* mnuView = Menu("mnuView", QStringLiteral("&View"), help::NoContext);
+    QAction* mnuVForthcomingEvents =
+        Entry(mnuView, "mnuVForthcomingEvents", QStringLiteral("Forthcoming Anniversaries..."));
+    help::SetHelpContext(mnuVForthcomingEvents, help::ForthcomingAnniversaries);
+
+    QMenu* mnuEvent = Menu("mnuEvent", QStringLiteral("&Anniversary"), help::AnniversaryMenu);
+    QMenu* mnuEMonth = mnuEvent->addMenu(QStringLiteral("&Month"));
+    mnuEMonth->setObjectName(QStringLiteral("mnuEMonth"));
+    auto* Months = new QActionGroup(mnuEMonth);
+    const QStringList Names = MonthNames();
+    for (int Tag = 1; Tag <= 12; ++Tag) {
+        QAction* Month = Entry(mnuEMonth, "", Names[Tag - 1]);
+        Month->setObjectName(Names[Tag - 1] + u'1');
+        Month->setData(Tag);
+        Month->setCheckable(true);
+        Months->addAction(Month);
+        MonthEntries_[static_cast<size_t>(Tag - 1)] = Month;
+    }
+    MonthEntries_[0]->setChecked(true);
+    connect(Months, &QActionGroup::triggered, this, &TfrmMain::mnuMonthClick);
+    mnuEvent->addSeparator();
+    QAction* mnuEAdd = Entry(mnuEvent, "mnuEAdd", QStringLiteral("&Add..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEEdit = Entry(mnuEvent, "mnuEEdit", QStringLiteral("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuEDelete = Entry(mnuEvent, "mnuEDelete", QStringLiteral("&Delete..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(mnuEAdd, &QAction::triggered, this, &TfrmMain::btnAddClick);
+    connect(mnuEEdit, &QAction::triggered, this, &TfrmMain::btnEditClick);
+    connect(mnuEDelete, &QAction::triggered, this, &TfrmMain::btnDeleteClick);
+
+    QMenu* mnuOptions = Menu("mnuOptions", QStringLiteral("&Options"), help::OptionsMenu);
+    mnuOStartonCurrentMonth = Entry(mnuOptions, "mnuOStartonCurrentMonth", QStringLiteral("&Start on Current Month"));
+    mnuOStartonCurrentMonth->setCheckable(true);
+    mnuOStartonCurrentMonth->setChecked(true);
+    mnuOptions->addSeparator();
+    Entry(mnuOptions, "mnuOReminder", QStringLiteral("&Reminder..."));
+
+    QMenu* mnuHelp = Menu("mnuHelp", QStringLiteral("&Help"), help::HelpMenu);
+    Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuHelp->addSeparator();
+    Entry(mnuHelp, "mnuHAbout", QStringLiteral("About Datevane..."));
+}
+
+void TfrmMain::FormCreate()
+{
+    setMinimumSize(MinWidth, MinHeight);
+    Book_ = std::make_unique<TEventsList>();
+    EventsList = Book_.get();
+    SetCaption();
+
+    const TIniFile Settings(ChangeFileExt(Context_.ExePath, ".INI"));
+    const int Top = Settings.ReadInteger(PositionSection, "Top", 125);
+    const int Left = Settings.ReadInteger(PositionSection, "Left", 186);
+    move(Left, Top);
+    resize(Settings.ReadInteger(PositionSection, "Width", 450), Settings.ReadInteger(PositionSection, "Height", 339));
+    mnuOStartonCurrentMonth->setChecked(Settings.ReadBool(StartupSection, "UseCurrentMonth", true));
+
+    const std::string Marker = ExtractFilePath(Context_.ExePath) + "DATEVANE.NEW";
+    FirstRun = platform::FileExists(Marker);
+    if (FirstRun) std::remove(Marker.c_str());
+
+    const std::string FileToOpen = ChooseFileToOpen(Settings);
+    if (FileToOpen.empty())
+        EventsList->Clear();
+    else
+        EventsList->LoadFromFile(FileToOpen);
+    SetCaption();
+
+    BuildEventsListForMonth(ShownMonth());
+    rgpMonth->SetItemIndex(mnuOStartonCurrentMonth->isChecked() ? platform::Today().Month - 1 : 0);
+    mnuSFindNext->setEnabled(false);
+    Searching = false;
+}
+
+std::string TfrmMain::ChooseFileToOpen(const TIniFile& Settings) const
+{
+    std::string Name;
+    const std::vector<std::string>& Arguments = Context_.Arguments;
+    if (Arguments.size() > 1)
+        ShowError(QStringLiteral("You have specified more than one file to load.  "
+                                 "Only the first file name received will be loaded."));
+    if (!Arguments.empty()) {
+        Name = UpperCase(Arguments.front());
+        if (ExtractFilePath(Name).empty()) Name = std::string(".") + platform::PathDelimiters.front() + Name;
+        if (ExtractFileExt(Name).empty()) Name += ".EVT";
+        if (UpperCase(ExtractFileExt(Name)) != ".EVT") {
+            ShowError(PathToQString(ExtractFileName(Name))
+                      + QStringLiteral("\n\nThis is not a valid Datevane anniversaries list file so the "
+                                       "last used anniversaries list will be opened instead."));
+            Name.clear();
+        }
+    }
+    // The upper-cased name stands for the file the user named, whatever the
+    // case of its letters on disk; from here on the real name is used.
+    if (!Name.empty()) Name = platform::FindFileIgnoringCase(Name);
+    if (Name.empty()) Name = Settings.ReadString(StartupSection, "LoadFile", "");
+    if (!Name.empty() && !platform::FileExists(Name)) Name.clear();
+    return Name;
+}
+
+void TfrmMain::FormDestroy()
+{
+    TIniFile Settings(ChangeFileExt(Context_.ExePath, ".INI"));
+    RunGuarded([&] {
+        Settings.WriteInteger(PositionSection, "Top", y());
+        Settings.WriteInteger(PositionSection, "Left", x());
+        Settings.WriteInteger(PositionSection, "Width", width());
+        Settings.WriteInteger(PositionSection, "Height", height());
+        Settings.WriteBool(StartupSection, "UseCurrentMonth", mnuOStartonCurrentMonth->isChecked());
+        Settings.WriteString(StartupSection, "LoadFile", EventsList->FileName);
+    });
+    EventsList = nullptr;
+    Book_.reset();
+}
+
+void TfrmMain::SetCaption()
+{
+    setWindowTitle(QStringLiteral("Anniversaries List - ") + PathToQString(ExtractFileName(EventsList->GetFileName())));
+}
+
+void TfrmMain::FormActivate()
+{
+    EnableControls();
+}
+
+void TfrmMain::FormResize()
+{
+    const QSize Client = centralWidget()->size();
+    GroupBox1->setGeometry(8, 4, Client.width() - 16, Client.height() - 12);
+    const int Width = GroupBox1->width(), Height = GroupBox1->height();
+    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) Button->move(Width - 89, Button->y());
+    lstEvents->resize(Width - 200, Height - 39);
+}
+
+void TfrmMain::mnuFExitClick()
+{
+    close();
+}
+
+int TfrmMain::ShownMonth() const
+{
+    return rgpMonth->ItemIndex() + 1;
+}
+
+int TfrmMain::SelectedIndex() const
+{
+    const QList<QListWidgetItem*> Selected = lstEvents->selectedItems();
+    return Selected.isEmpty() ? -1 : lstEvents->row(Selected.front());
+}
+
+void TfrmMain::BuildEventsListForMonth(int Month)
+{
+    lstEvents->clear();
+    const TMyLinkList& List = *EventsList->Months[Month];
+    if (List.IsEmpty()) return;
+    QStringList Lines;
+    Lines.reserve(List.Count);
+    TListNode* Cursor;
+    List.Rewind(Cursor);
+    while (List.GetNext(Cursor)) Lines << AnsiToQString(EventLineText(*static_cast<TEventItem*>(Cursor)));
+    lstEvents->addItems(Lines);
+}
+
+void TfrmMain::EnableControls()
+{
+    const bool Selected = SelectedIndex() >= 0;
+    for (QPushButton* Button : {btnEdit, btnDelete}) Button->setEnabled(Selected);
+    for (QAction* Entry : {mnuEEdit, mnuEDelete}) Entry->setEnabled(Selected);
+    mnuFPrint->setEnabled(EventsList->TotalCount() > 0);
+}
+
+void TfrmMain::rgpMonthClick()
+{
+    const int Month = ShownMonth();
+    MonthEntries_[static_cast<size_t>(Month - 1)]->setChecked(true);
+    BuildEventsListForMonth(Month);
+    if (!Searching) ResetSearchPosition(Month);
+    if (isVisible()) rgpMonth->setFocus();
+    EnableControls();
+}
+
+void TfrmMain::mnuMonthClick(QAction* Entry)
+{
+    const int Tag = Entry->data().toInt();
+    MonthEntries_[static_cast<size_t>(Tag - 1)]->setChecked(true);
+    rgpMonth->SetItemIndex(Tag - 1);
+    rgpMonth->setFocus();
+}
+
+void TfrmMain::lstEventsClick()
+{
+    EnableControls();
+}
+
+void TfrmMain::lstEventsDblClick()
+{
+    if (SelectedIndex() >= 0) btnEditClick();
+}
+
+bool TfrmMain::ShowDetails(TEventItem& Item, const QString& Caption, int HelpContext)
+{
+    const int Month = ShownMonth();
+    TfrmAEEvent& Dialog = *frmAEEvent_;
+    Dialog.setWindowTitle(Caption + rgpMonth->ItemText(Month - 1));
+    help::SetHelpContext(&Dialog, HelpContext);
+    Dialog.SelectedMonth = Month;
+    Dialog.spedDayNumber->SetMaxValue(DaysInMonth(static_cast<uint16_t>(Month), LeapYear));
+    Dialog.spedDayNumber->SetValue(Item.DayNumber);
+    Dialog.SetEventText(AnsiToQString(Item.EventText));
+    Dialog.mskEdYear->SetText(Item.OrigYear >= 0 ? QString::number(Item.OrigYear) : QString());
+    if (Dialog.ShowModal() != TfrmAEEvent::mrOk) return false;
+
+    Item.DayNumber = static_cast<uint8_t>(Dialog.spedDayNumber->Value());
+    Item.EventText = QStringToAnsi(Dialog.edtEventText->text());
+    Item.OrigYear = OrigYearFromText(Dialog.mskEdYear->Text().toStdString());
+    return true;
+}
+
+void TfrmMain::ShowItem(int Month, const TEventItem* Item)
+{
+    BuildEventsListForMonth(Month);
+    lstEvents->setCurrentRow(EventsList->Months[Month]->IndexOf(Item));
+    EnableControls();
+}
+
+void TfrmMain::btnAddClick()
+{
+    auto Item = std::make_unique<TEventItem>();
+    Item->DayNumber = 1;
+    Item->OrigYear = -1;
+    if (!ShowDetails(*Item, QStringLiteral("Add New Anniversary for "), help::AddAnniversary)) return;
+
+    const int Month = ShownMonth();
+    TEventItem* Added = Item.release();
+    EventsList->Months[Month]->Add(Added);
+    EventsList->Modified = true;
+    ShowItem(Month, Added);
+}
+
+void TfrmMain::btnEditClick()
+{
+    const int Month = ShownMonth();
+    TMyLinkList& List = *EventsList->Months[Month];
+    TEventItem* Item = ItemOf(List, SelectedIndex());
+    if (!Item) return;
+    const uint8_t OldDay = Item->DayNumber;
+    if (!ShowDetails(*Item, QStringLiteral("Edit Anniversary for "), help::EditAnniversary)) return;
+
+    if (Item->DayNumber != OldDay) {
+        List.Unlink(Item);
+        List.Add(Item);
+    }
+    EventsList->Modified = true;
+    ShowItem(Month, Item);
+}
+
+void TfrmMain::btnDeleteClick()
+{
+    const int Month = ShownMonth();
+    TMyLinkList& List = *EventsList->Months[Month];
+    const int Position = SelectedIndex();
+    TEventItem* Item = ItemOf(List, Position);
+    if (!Item) return;
+    prompts::Beep(prompts::TBeep::Question);
+    const QString Question = QStringLiteral("Are you sure that you want to delete the anniversary '")
+                             + AnsiToQString(Item->EventText) + QStringLiteral("'?");
+    if (prompts::Show(prompts::ConfirmMessage(Question)) != prompts::TButton::Yes) return;
+
+    // The search must never go on from an anniversary that is gone.
+    if (SearchItem == Item) ResetSearchPosition(Month);
+    List.Delete(Item);
+    EventsList->Modified = true;
+    BuildEventsListForMonth(Month);
+    lstEvents->setCurrentRow(std::min(Position, lstEvents->count() - 1));
+    EnableControls();
+}
+
+bool TfrmMain::event(QEvent* Event)
+{
+    const bool Handled = QMainWindow::event(Event);
+    if (Event->type() == QEvent::WindowActivate) FormActivate();
+    return Handled;
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* Event)
+{
+    QMainWindow::resizeEvent(Event);
+    FormResize();
+}

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window: one month of the anniversary book at a time, the commands
+// that change it, the menus, and the settings that keep the window's place,
+// the month to start on and the last file between runs.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QGroupBox;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class TEventItem;
+class TEventsList;
+class TIniFile;
+class TRadioGroup;
+class TfrmAEEvent;
+
+// A list line: the day, " - ", the text, two blanks and, when the first year
+// is known, the years since it in parentheses.
+std::string EventLineText(const TEventItem& Item);
+
+// What the program was started with.
+struct TProgramContext {
+    std::string ExePath;                 // the settings file and the first-run marker lie beside it
+    std::vector<std::string> Arguments;  // the command line after the program's name
+};
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(TProgramContext Context);
+    ~TfrmMain() override;
+
+    // The details dialog, created after this window.
+    void SetDetailsDialog(TfrmAEEvent* Dialog) { frmAEEvent_ = Dialog; }
+
+    // The shown month, 1 to 12.
+    int ShownMonth() const;
+    void BuildEventsListForMonth(int Month);
+    void EnableControls();
+
+    void FormActivate();
+    void FormResize();
+    void mnuFExitClick();
+    void rgpMonthClick();
+    void mnuMonthClick(QAction* Entry);
+    void lstEventsClick();
+    void lstEventsDblClick();
+    void btnAddClick();
+    void btnEditClick();
+    void btnDeleteClick();
+
+protected:
+    bool event(QEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void CreateControls();
+    void CreateMenus();
+    std::string ChooseFileToOpen(const TIniFile& Settings) const;
+    void SetCaption();
+    // The position of the selected line; -1 when none is.
+    int SelectedIndex() const;
+    // Shows the details dialog; on OK copies its boxes into Item.
+    bool ShowDetails(TEventItem& Item, const QString& Caption, int HelpContext);
+    // Lists Month again with Item's line selected.
+    void ShowItem(int Month, const TEventItem* Item);
+
+    const TProgramContext Context_;
+    std::unique_ptr<TEventsList> Book_;
+    TfrmAEEvent* frmAEEvent_ = nullptr;
+
+    bool FirstRun = false;
+    bool Searching = false;
+
+    QGroupBox* GroupBox1;
+    TRadioGroup* rgpMonth;
+    QListWidget* lstEvents;
+    QPushButton* btnAdd;
+    QPushButton* btnEdit;
+    QPushButton* btnDelete;
+
+    QAction* mnuFPrint;
+    QAction* mnuSFindNext;
+    QAction* mnuEEdit;
+    QAction* mnuEDelete;
+    QAction* mnuOStartonCurrentMonth;
+    std::array<QAction*, 12> MonthEntries_;
+};

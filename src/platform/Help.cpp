@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Help.h"
+
+#include <QObject>
+#include <QVariant>
+
+namespace help {
+
+namespace {
+constexpr const char* Property = "HelpContext";
+}
+
+void SetHelpContext(QObject* Object, int Context)
+{
+    Object->setProperty(Property, Context);
+}
+
+int HelpContext(const QObject* Object)
+{
+    for (; Object; Object = Object->parent()) {
+        const int Context = Object->property(Property).toInt();
+        if (Context != NoContext) return Context;
+    }
+    return NoContext;
+}
+
+}  // namespace help
