@@ -3,11 +3,14 @@
 
 BUILD ?= build
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+# What `make run` needs to show the window on a machine without a display.
+RUN_PACKAGES := xvfb xauth x11-utils imagemagick
 
 .PHONY: run check build deps
 
 run: build
-	$(BUILD)/datevane examples/FAMILY.EVT
+	@tools/install-deps.sh $(RUN_PACKAGES)
+	tools/run.sh $(BUILD)
 
 check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2

@@ -31,7 +31,9 @@ namespace {
 
 constexpr int MinWidth = 400;
 constexpr int MinHeight = 339;
-constexpr int LeapYear = 1996;  // day boxes allow 29 February whatever the year
+constexpr int LeapYear = 1996;
+constexpr int ColumnGap = 7;      // between the month group, the list and the buttons
+constexpr int ButtonMargin = 14;  // right of the buttons  // day boxes allow 29 February whatever the year
 
 const char* const PositionSection = "FormPosition";
 const char* const StartupSection = "Startup";
@@ -103,16 +105,20 @@ void TfrmMain::CreateControls()
         {btnAdd, "btnAdd"}, {btnEdit, "btnEdit"}, {btnDelete, "btnDelete"}};
     for (const auto& [Object, Name] : Names) Object->setObjectName(QLatin1String(Name));
 
-    // Design positions inside the group box; FormResize stretches the list
-    // and moves the buttons with the window.
+    // Design positions inside the group box, widened where the font needs
+    // more room than the design's; FormResize stretches the list between
+    // the month group and the buttons and moves the buttons with the window.
     rgpMonth->SetItemIndex(0);
-    rgpMonth->setGeometry(8, 10, 89, rgpMonth->sizeHint().height());
-    lstEvents->move(104, 16);
+    const QSize Months = rgpMonth->sizeHint();
+    rgpMonth->setGeometry(8, 10, std::max(89, Months.width()), Months.height());
+    lstEvents->move(rgpMonth->geometry().right() + 1 + ColumnGap, 16);
     lstEvents->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstEvents->setUniformItemSizes(true);
+    lstEvents->setTextElideMode(Qt::ElideNone);  // the age at the end of a long line stays readable
+    int ButtonWidth = 75;
+    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) ButtonWidth = std::max(ButtonWidth, Button->sizeHint().width());
     int Top = 16;
     for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) {
-        Button->setGeometry(0, Top, 80, 25);
+        Button->setGeometry(0, Top, ButtonWidth, 25);
         Button->setAutoDefault(false);
         Top += 32;
     }
@@ -289,8 +295,9 @@ void TfrmMain::FormResize()
     const QSize Client = centralWidget()->size();
     GroupBox1->setGeometry(8, 4, Client.width() - 16, Client.height() - 12);
     const int Width = GroupBox1->width(), Height = GroupBox1->height();
-    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) Button->move(Width - 89, Button->y());
-    lstEvents->resize(Width - 200, Height - 39);
+    const int ButtonsLeft = Width - btnAdd->width() - ButtonMargin;
+    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) Button->move(ButtonsLeft, Button->y());
+    lstEvents->resize(ButtonsLeft - ColumnGap - lstEvents->x(), Height - 39);
 }
 
 void TfrmMain::mnuFExitClick()

@@ -407,14 +407,19 @@ TEST_F(MainWindow, ResizingStretchesTheListAndMovesTheButtons)
 {
     Start();
     ShowActive(Main.get());
-    Main->resize(700, 500);
-    QApplication::processEvents();
     const QGroupBox* Group = Child<QGroupBox>(Main.get(), "GroupBox1");
-    EXPECT_EQ(List()->width(), Group->width() - 200);
-    EXPECT_EQ(List()->height(), Group->height() - 39);
-    for (const char* Name : {"btnAdd", "btnEdit", "btnDelete"})
-        EXPECT_EQ(Child<QPushButton>(Main.get(), Name)->x(), Group->width() - 89) << Name;
-    EXPECT_GT(Group->width(), 650);
+    const QPushButton* Add = Child<QPushButton>(Main.get(), "btnAdd");
+    for (const QSize Size : {QSize(450, 339), QSize(700, 500), QSize(400, 339)}) {
+        Main->resize(Size);
+        QApplication::processEvents();
+        EXPECT_EQ(Group->width(), Main->centralWidget()->width() - 16);
+        EXPECT_EQ(List()->height(), Group->height() - 39);
+        EXPECT_EQ(List()->geometry().right() + 1 + 7, Add->x());  // the list reaches the buttons
+        EXPECT_EQ(Add->geometry().right() + 1 + 14, Group->width());
+        for (const char* Name : {"btnEdit", "btnDelete"})
+            EXPECT_EQ(Child<QPushButton>(Main.get(), Name)->x(), Add->x()) << Name;
+        EXPECT_GT(List()->width(), 150);
+    }
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndHelpContexts)

@@ -145,6 +145,7 @@ TEST_F(Aeevent, OkRefusesABadYearWithItsMessageAndStaysOpen)
         ASSERT_EQ(Recorder.Shown().size(), 1u);
         EXPECT_EQ(Recorder.Shown()[0].Message.Text, C.Message);
         EXPECT_EQ(Recorder.Shown()[0].Message.Title, "Error");
+        EXPECT_EQ(Recorder.Shown()[0].Beep, prompts::TBeep::Asterisk);
         EXPECT_EQ(Dialog.mskEdYear->Text(), C.Year);  // no control changed
     }
 }
@@ -156,6 +157,29 @@ TEST_F(Aeevent, YearOfThisYearAndTheLastTwoPositionsAreAccepted)
         EXPECT_EQ(Run([&] { Dialog.btnOK->click(); }), TfrmAEEvent::mrOk) << Year.toStdString();
     }
     EXPECT_TRUE(Recorder.Shown().empty());
+}
+
+TEST_F(Aeevent, EnteringOrClickingTheYearBoxSelectsTheWholeYear)
+{
+    Prepare(6, 1, QStringLiteral("Moved house"), QStringLiteral("1990"));
+    QString OnEnter, OnClick, OnRightClick;
+    Run([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        OnEnter = Dialog.mskEdYear->selectedText();
+        Dialog.mskEdYear->deselect();
+        QTest::mouseClick(Dialog.mskEdYear, Qt::LeftButton, {}, QPoint(4, 4));
+        OnClick = Dialog.mskEdYear->selectedText();
+        Dialog.mskEdYear->deselect();
+        QTest::mousePress(Dialog.mskEdYear, Qt::RightButton, {}, QPoint(4, 4));
+        OnRightClick = Dialog.mskEdYear->selectedText();
+        QTest::mouseRelease(Dialog.mskEdYear, Qt::RightButton, {}, QPoint(4, 4));
+        Dialog.btnCancel->click();
+    });
+    EXPECT_EQ(OnEnter, "1990");
+    EXPECT_EQ(OnClick, "1990");
+    EXPECT_EQ(OnRightClick, "");
 }
 
 TEST_F(Aeevent, EscapeInTheDayBoxCancelsAsTheCancelButtonDoes)
