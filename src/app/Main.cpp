@@ -247,19 +247,19 @@ std::string TfrmMain::ChooseFileToOpen(const TIniFile& Settings) const
         ShowError(QStringLiteral("You have specified more than one file to load.  "
                                  "Only the first file name received will be loaded."));
     if (!Arguments.empty()) {
-        Name = UpperCase(Arguments.front());
-        if (ExtractFilePath(Name).empty()) Name = std::string(".") + platform::PathDelimiters.front() + Name;
-        if (ExtractFileExt(Name).empty()) Name += ".EVT";
-        if (UpperCase(ExtractFileExt(Name)) != ".EVT") {
-            ShowError(PathToQString(ExtractFileName(Name))
+        // The name is judged in upper case but looked up as typed: names
+        // differ by case here, and the user's own spelling is the best match.
+        std::string Typed = Arguments.front();
+        if (ExtractFilePath(Typed).empty()) Typed = std::string(".") + platform::PathDelimiters.front() + Typed;
+        if (ExtractFileExt(Typed).empty()) Typed += ".EVT";
+        const std::string Upper = UpperCase(Typed);
+        if (ExtractFileExt(Upper) == ".EVT")
+            Name = platform::FindFileIgnoringCase(Typed);
+        else
+            ShowError(PathToQString(ExtractFileName(Upper))
                       + QStringLiteral("\n\nThis is not a valid Datevane anniversaries list file so the "
                                        "last used anniversaries list will be opened instead."));
-            Name.clear();
-        }
     }
-    // The upper-cased name stands for the file the user named, whatever the
-    // case of its letters on disk; from here on the real name is used.
-    if (!Name.empty()) Name = platform::FindFileIgnoringCase(Name);
     if (Name.empty()) Name = Settings.ReadString(StartupSection, "LoadFile", "");
     if (!Name.empty() && !platform::FileExists(Name)) Name.clear();
     return Name;

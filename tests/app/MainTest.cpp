@@ -164,6 +164,8 @@ TEST_F(MainWindow, CommandLineChoosesTheFile)
     WriteBook(Dir / "FAMILY.EVT", {{1, 5, "Parents' wedding", 1962}});
     WriteBook(Dir / "friends.evt", {{2, 3, "Tom"}});
     WriteBook(Dir / "LAST.EVT", {{3, 1, "Last used"}});
+    WriteBook(Dir / "Both.evt", {{4, 1, "Mixed case"}});
+    WriteBook(Dir / "BOTH.EVT", {{4, 1, "Upper case"}});
     const std::string Real = RealPath(Dir.Path());
     const QString MoreThanOne = "You have specified more than one file to load.  "
                                 "Only the first file name received will be loaded.";
@@ -177,6 +179,8 @@ TEST_F(MainWindow, CommandLineChoosesTheFile)
         {{"family"}, "", Real + "/FAMILY.EVT", {}},
         {{"friends"}, "", Real + "/friends.evt", {}},  // the real name, whatever its case
         {{Dir / "friends.evt"}, "", Real + "/friends.evt", {}},
+        {{"Both.evt"}, "", Real + "/Both.evt", {}},  // the name as typed wins
+        {{"both"}, "", Real + "/BOTH.EVT", {}},
         {{"notes.txt"}, Dir / "LAST.EVT", Dir / "LAST.EVT", {NotValid}},
         {{"missing"}, Dir / "LAST.EVT", Dir / "LAST.EVT", {}},
         {{"family", "friends"}, "", Real + "/FAMILY.EVT", {MoreThanOne}},
