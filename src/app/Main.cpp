@@ -31,9 +31,9 @@ namespace {
 
 constexpr int MinWidth = 400;
 constexpr int MinHeight = 339;
-constexpr int LeapYear = 1996;
+constexpr int LeapYear = 1996;    // day boxes allow 29 February whatever the year
 constexpr int ColumnGap = 7;      // between the month group, the list and the buttons
-constexpr int ButtonMargin = 14;  // right of the buttons  // day boxes allow 29 February whatever the year
+constexpr int ButtonMargin = 14;  // right of the buttons
 
 const char* const PositionSection = "FormPosition";
 const char* const StartupSection = "Startup";
@@ -114,13 +114,13 @@ void TfrmMain::CreateControls()
     lstEvents->move(rgpMonth->geometry().right() + 1 + ColumnGap, 16);
     lstEvents->setSelectionMode(QAbstractItemView::SingleSelection);
     lstEvents->setTextElideMode(Qt::ElideNone);  // the age at the end of a long line stays readable
-    int ButtonWidth = 75;
-    for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) ButtonWidth = std::max(ButtonWidth, Button->sizeHint().width());
+    QSize ButtonSize(75, 25);
+    for (const QPushButton* Button : {btnAdd, btnEdit, btnDelete}) ButtonSize = ButtonSize.expandedTo(Button->sizeHint());
     int Top = 16;
     for (QPushButton* Button : {btnAdd, btnEdit, btnDelete}) {
-        Button->setGeometry(0, Top, ButtonWidth, 25);
+        Button->setGeometry(QRect(QPoint(0, Top), ButtonSize));
         Button->setAutoDefault(false);
-        Top += 32;
+        Top += ButtonSize.height() + 7;
     }
     setTabOrder(rgpMonth, lstEvents);
     setTabOrder(lstEvents, btnAdd);
@@ -178,8 +178,8 @@ void TfrmMain::CreateMenus()
     auto* Months = new QActionGroup(mnuEMonth);
     const QStringList Names = MonthNames();
     for (int Tag = 1; Tag <= 12; ++Tag) {
-        QAction* Month = Entry(mnuEMonth, "", Names[Tag - 1]);
-        Month->setObjectName(Names[Tag - 1] + u'1');
+        const QByteArray Name = (Names[Tag - 1] + u'1').toLatin1();
+        QAction* Month = Entry(mnuEMonth, Name.constData(), Names[Tag - 1]);
         Month->setData(Tag);
         Month->setCheckable(true);
         Months->addAction(Month);

@@ -276,9 +276,10 @@ TEST(MainWindowLines, ShowDayTextAndAge)
 TEST_F(MainWindow, AddPutsTheNewAnniversaryAfterItsDayAndSelectsIt)
 {
     Start();
+    ShowActive(Main.get());
     ShowMonth(2);
     Answer(29, QStringLiteral("Leap baby"), QString::number(ThisYear - 4));
-    Trigger(Main.get(), "mnuEAdd");
+    QTest::keyClick(Main.get(), Qt::Key_E, Qt::ControlModifier);
     EXPECT_TRUE(EventsList->Modified);
     EXPECT_TRUE(Enabled("mnuFPrint"));
     Answer(29, QStringLiteral("Second on the day"), QString());

@@ -8,10 +8,10 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QTest>
-
-#include "GuiTestSupport.h"
 #include <string>
 #include <vector>
+
+#include "GuiTestSupport.h"
 
 namespace {
 class MaskEdit : public ::testing::Test {
@@ -22,7 +22,6 @@ protected:
         ShowActive(&Dialog);
         Focus(Box);
     }
-
 
     QDialog Dialog;
     TMaskEdit* Box = new TMaskEdit(4, &Dialog);

@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <QTest>
-
-#include "GuiTestSupport.h"
 #include <functional>
 #include <set>
 #include <vector>
+
+#include "GuiTestSupport.h"
 
 namespace {
 // Lets the tests put any text in the box and see which arrows are open.
@@ -50,7 +50,6 @@ protected:
         ShowActive(&Dialog);
         Focus(Box);
     }
-
 
     void Range(int Min, int Max, int Increment = 1)
     {
