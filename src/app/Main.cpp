@@ -215,7 +215,8 @@ void TfrmMain::FormCreate()
     EventsList = Book_.get();
     SetCaption();
 
-    const TIniFile Settings(ChangeFileExt(Context_.ExePath, ".INI"));
+    // Read once: the settings file does not change while the window is made.
+    const TIniDocument Settings = TIniFile(SettingsFileName()).Load();
     const int Top = Settings.ReadInteger(PositionSection, "Top", 125);
     const int Left = Settings.ReadInteger(PositionSection, "Left", 186);
     move(Left, Top);
@@ -239,7 +240,7 @@ void TfrmMain::FormCreate()
     Searching = false;
 }
 
-std::string TfrmMain::ChooseFileToOpen(const TIniFile& Settings) const
+std::string TfrmMain::ChooseFileToOpen(const TIniDocument& Settings) const
 {
     std::string Name;
     const std::vector<std::string>& Arguments = Context_.Arguments;
@@ -267,17 +268,26 @@ std::string TfrmMain::ChooseFileToOpen(const TIniFile& Settings) const
 
 void TfrmMain::FormDestroy()
 {
-    TIniFile Settings(ChangeFileExt(Context_.ExePath, ".INI"));
-    RunGuarded([&] {
+    // All keys in one atomic replacement: either every one is written or, when
+    // the file cannot be written, the file stays exactly as it was.
+    RunGuarded([this] {
+        const TIniFile File(SettingsFileName());
+        TIniDocument Settings = File.LoadForUpdate();
         Settings.WriteInteger(PositionSection, "Top", y());
         Settings.WriteInteger(PositionSection, "Left", x());
         Settings.WriteInteger(PositionSection, "Width", width());
         Settings.WriteInteger(PositionSection, "Height", height());
         Settings.WriteBool(StartupSection, "UseCurrentMonth", mnuOStartonCurrentMonth->isChecked());
         Settings.WriteString(StartupSection, "LoadFile", EventsList->FileName);
+        File.Store(Settings.Text());
     });
     EventsList = nullptr;
     Book_.reset();
+}
+
+std::string TfrmMain::SettingsFileName() const
+{
+    return ChangeFileExt(Context_.ExePath, ".INI");
 }
 
 void TfrmMain::SetCaption()

@@ -18,7 +18,7 @@ class QMenu;
 class QPushButton;
 class TEventItem;
 class TEventsList;
-class TIniFile;
+class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
 
@@ -66,7 +66,8 @@ private:
     void FormDestroy();
     void CreateControls();
     void CreateMenus();
-    std::string ChooseFileToOpen(const TIniFile& Settings) const;
+    std::string SettingsFileName() const;
+    std::string ChooseFileToOpen(const TIniDocument& Settings) const;
     void SetCaption();
     // The position of the selected line; -1 when none is.
     int SelectedIndex() const;
