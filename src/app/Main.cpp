@@ -15,6 +15,7 @@
 #include "data/Dateutil.h"
 #include "data/Evntlist.h"
 #include "data/Globals.h"
+#include "data/Pstrutil.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
 #include "platform/Ansi.h"
@@ -45,17 +46,9 @@ QStringList MonthNames()
     return Names;
 }
 
-std::string UpperCase(std::string Text)
-{
-    for (char& C : Text)
-        if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
-    return Text;
-}
-
 void ShowError(const QString& Text)
 {
-    prompts::Beep(prompts::TBeep::Asterisk);
-    prompts::Show(prompts::ErrorMessage(Text));
+    prompts::Show(prompts::TBeep::Asterisk, prompts::ErrorMessage(Text));
 }
 
 TEventItem* ItemOf(const TMyLinkList& List, int Index)
@@ -439,10 +432,9 @@ void TfrmMain::btnDeleteClick()
     const int Position = SelectedIndex();
     TEventItem* Item = ItemOf(List, Position);
     if (!Item) return;
-    prompts::Beep(prompts::TBeep::Question);
     const QString Question = QStringLiteral("Are you sure that you want to delete the anniversary '")
                              + AnsiToQString(Item->EventText) + QStringLiteral("'?");
-    if (prompts::Show(prompts::ConfirmMessage(Question)) != prompts::TButton::Yes) return;
+    if (prompts::Show(prompts::TBeep::Question, prompts::ConfirmMessage(Question)) != prompts::TButton::Yes) return;
 
     // The search must never go on from an anniversary that is gone.
     if (SearchItem == Item) ResetSearchPosition(Month);

@@ -31,6 +31,13 @@ std::string StripChar(std::string S, char Ch)
     return S;
 }
 
+std::string UpperCase(std::string S)
+{
+    for (char& C : S)
+        if (C >= 'a' && C <= 'z') C = static_cast<char>(C - 'a' + 'A');
+    return S;
+}
+
 bool IsAllDigits(const std::string& S)
 {
     return !S.empty() && std::all_of(S.begin(), S.end(), [](char C) { return C >= '0' && C <= '9'; });

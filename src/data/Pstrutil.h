@@ -9,5 +9,7 @@ std::string StripTrailingSpaces(std::string S);
 std::string StripTrailingChar(std::string S, char Ch);
 std::string StripSpaces(std::string S);
 std::string StripChar(std::string S, char Ch);
+// S with a to z made A to Z; other bytes, accented letters too, unchanged.
+std::string UpperCase(std::string S);
 // True when S is not empty and holds only the digits 0 to 9.
 bool IsAllDigits(const std::string& S);

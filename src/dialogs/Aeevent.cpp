@@ -172,8 +172,7 @@ void TfrmAEEvent::btnOKClick()
 {
     const std::string Fault = YearFault(mskEdYear->Text().toStdString(), CurrentYear());
     if (!Fault.empty()) {
-        prompts::Beep(prompts::TBeep::Asterisk);
-        prompts::Show(prompts::ErrorMessage(QString::fromStdString(Fault)));
+        prompts::Show(prompts::TBeep::Asterisk, prompts::ErrorMessage(QString::fromStdString(Fault)));
         FormActivate();  // the dialog is active again now that the box has gone
         return;
     }

@@ -100,6 +100,12 @@ TButton Show(const TMessage& Message)
     return Chosen == Answers.end() ? Message.Escape : Chosen->second;
 }
 
+TButton Show(TBeep Before, const TMessage& Message)
+{
+    Beep(Before);
+    return Show(Message);
+}
+
 TPromptRecorder::TPromptRecorder()
 {
     Recorder = this;

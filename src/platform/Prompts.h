@@ -32,6 +32,8 @@ TMessage ConfirmMessage(const QString& Text);  // "Confirm", Yes (default), No, 
 void Beep(TBeep Kind);
 // Shows the box modally over the active window and returns the button chosen.
 TButton Show(const TMessage& Message);
+// The same after the beep that announces the box.
+TButton Show(TBeep Before, const TMessage& Message);
 
 class TPromptRecorder {
 public:

@@ -28,6 +28,12 @@ TEST(Pstrutil, StripTrailingCharAndStripChar)
     EXPECT_EQ(StripChar("no blanks", 'z'), "no blanks");
 }
 
+TEST(Pstrutil, UpperCaseFoldsOnlyAToZ)
+{
+    EXPECT_EQ(UpperCase("family.evt"), "FAMILY.EVT");
+    EXPECT_EQ(UpperCase("caf\xE9 \xC3\xA9 [a-z]"), "CAF\xE9 \xC3\xA9 [A-Z]");  // Windows-1252 and UTF-8 bytes alike
+}
+
 TEST(Pstrutil, IsAllDigits)
 {
     struct Case { std::string In; bool Out; } Cases[] = {
