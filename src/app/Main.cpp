@@ -2,7 +2,10 @@
 #include "app/Main.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QEvent>
+#include <QMimeData>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,8 +21,10 @@
 #include "data/Pstrutil.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
+#include "dialogs/Find.h"
 #include "platform/Ansi.h"
 #include "platform/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Help.h"
 #include "platform/IniFile.h"
@@ -38,6 +43,9 @@ constexpr int ButtonMargin = 14;  // right of the buttons
 
 const char* const PositionSection = "FormPosition";
 const char* const StartupSection = "Startup";
+
+const QString MoreThanOneFile = QStringLiteral("You have specified more than one file to load.  "
+                                               "Only the first file name received will be loaded.");
 
 QStringList MonthNames()
 {
@@ -145,10 +153,14 @@ void TfrmMain::CreateMenus()
 
     // Entries whose commands are not built yet are present and do nothing.
     QMenu* mnuFile = Menu("mnuFile", QStringLiteral("&File"), help::FileMenu);
-    Entry(mnuFile, "mnuFNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    Entry(mnuFile, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    Entry(mnuFile, "mnuFSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    Entry(mnuFile, "mnuFSaveAs", QStringLiteral("Save &As..."));
+    QAction* mnuFNew = Entry(mnuFile, "mnuFNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* mnuFOpen = Entry(mnuFile, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* mnuFSave = Entry(mnuFile, "mnuFSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* mnuFSaveAs = Entry(mnuFile, "mnuFSaveAs", QStringLiteral("Save &As..."));
+    connect(mnuFNew, &QAction::triggered, this, &TfrmMain::mnuFNewClick);
+    connect(mnuFOpen, &QAction::triggered, this, &TfrmMain::mnuFOpenClick);
+    connect(mnuFSave, &QAction::triggered, this, &TfrmMain::mnuFSaveClick);
+    connect(mnuFSaveAs, &QAction::triggered, this, &TfrmMain::mnuFSaveAsClick);
     mnuFile->addSeparator();
     Entry(mnuFile, "mnuFPrinterSetup", QStringLiteral("Printer Set&up..."));
     mnuFPrint = Entry(mnuFile, "mnuFPrint", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -157,8 +169,10 @@ void TfrmMain::CreateMenus()
     connect(mnuFExit, &QAction::triggered, this, &TfrmMain::mnuFExitClick);
 
     QMenu* mnuSearch = Menu("mnuSearch", QStringLiteral("&Search"), help::SearchMenu);
-    Entry(mnuSearch, "mnuSFind", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    QAction* mnuSFind = Entry(mnuSearch, "mnuSFind", QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
     mnuSFindNext = Entry(mnuSearch, "mnuSFindNext", QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3));
+    connect(mnuSFind, &QAction::triggered, this, &TfrmMain::mnuSFindClick);
+    connect(mnuSFindNext, &QAction::triggered, this, &TfrmMain::mnuSFindNextClick);
 
     QMenu* mnuView = Menu("mnuView", QStringLiteral("&View"), help::NoContext);
     QAction* mnuVForthcomingEvents =
@@ -204,6 +218,15 @@ void TfrmMain::CreateMenus()
 void TfrmMain::FormCreate()
 {
     setMinimumSize(MinWidth, MinHeight);
+    setAcceptDrops(true);
+    using namespace filedialogs;
+    OpenDialog1 = std::make_unique<TFileDialog>(
+        this, TOptions{TKind::Open, {}, {QStringLiteral("Datevane Data File (*.EVT)")}, QStringLiteral("EVT")});
+    SaveDialog1 = std::make_unique<TFileDialog>(
+        this, TOptions{TKind::Save, QStringLiteral("Save as..."),
+                       {QStringLiteral("Datevane Data Files (*.EVT)"), QStringLiteral("All Files (*)")},
+                       QStringLiteral("EVT")});
+    OpenDialog1->InitialDir = SaveDialog1->InitialDir = ExtractFilePath(Context_.ExePath);
     Book_ = std::make_unique<TEventsList>();
     EventsList = Book_.get();
     SetCaption();
@@ -238,8 +261,7 @@ std::string TfrmMain::ChooseFileToOpen(const TIniDocument& Settings) const
     std::string Name;
     const std::vector<std::string>& Arguments = Context_.Arguments;
     if (Arguments.size() > 1)
-        ShowError(QStringLiteral("You have specified more than one file to load.  "
-                                 "Only the first file name received will be loaded."));
+        ShowError(MoreThanOneFile);
     if (!Arguments.empty()) {
         // The name is judged in upper case but looked up as typed: names
         // differ by case here, and the user's own spelling is the best match.
@@ -456,4 +478,178 @@ void TfrmMain::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
     FormResize();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* Event)
+{
+    bool CanClose = true;
+    FormCloseQuery(CanClose);
+    Event->setAccepted(CanClose);
+}
+
+namespace {
+
+// The local files among the dragged items.
+std::vector<std::string> DraggedFiles(const QMimeData* Data)
+{
+    std::vector<std::string> Files;
+    for (const QUrl& Url : Data->urls())
+        if (Url.isLocalFile()) Files.push_back(QStringToPath(Url.toLocalFile()));
+    return Files;
+}
+
+}  // namespace
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* Event)
+{
+    if (!DraggedFiles(Event->mimeData()).empty()) Event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* Event)
+{
+    std::vector<std::string> Files = DraggedFiles(Event->mimeData());
+    if (Files.empty()) return;
+    Event->acceptProposedAction();
+    // Handled once the drag has ended, so the questions that follow do not
+    // keep the program the files came from waiting.
+    QTimer::singleShot(0, this, [this, Files = std::move(Files)] { WMDropFiles(Files); });
+}
+
+// The file commands. A failed save ends the command with the error box and
+// leaves the book modified; the close query then keeps the window open.
+
+bool TfrmMain::AskToSaveChanges()
+{
+    if (!EventsList->Modified) return true;
+    const QString Question = QStringLiteral("Save changes to\n\n") + PathToQString(EventsList->GetFileName());
+    switch (prompts::Show(prompts::TBeep::Asterisk, prompts::ConfirmMessage(Question))) {
+    case prompts::TButton::Yes: return SaveBook();
+    case prompts::TButton::No: return true;
+    default: return false;
+    }
+}
+
+bool TfrmMain::SaveBook()
+{
+    if (EventsList->FileName.empty()) return SaveAs();
+    if (IsFileReadOnly(EventsList->FileName)) {
+        prompts::Show(prompts::TBeep::Asterisk,
+                      prompts::WarningMessage(QStringLiteral("This is a read-only file.  Please save to a different file name.")));
+        return SaveAs();
+    }
+    EventsList->SaveToFile();
+    return true;
+}
+
+bool TfrmMain::SaveAs()
+{
+    if (!SaveDialog1->Execute()) return false;
+    // The book takes the new name only once it is written there, so that a
+    // failed attempt leaves the next Save going to the file the user knows.
+    const std::string Previous = EventsList->FileName;
+    EventsList->FileName = SaveDialog1->FileName;
+    try {
+        EventsList->SaveToFile();
+    } catch (...) {
+        EventsList->FileName = Previous;
+        throw;
+    }
+    SetCaption();
+    BuildEventsListForMonth(ShownMonth());
+    EnableControls();
+    return true;
+}
+
+void TfrmMain::OpenBook(const std::string& Name, const QString& Refusal)
+{
+    if (UpperCase(ExtractFileExt(Name)) != ".EVT") {
+        ShowError(PathToQString(ExtractFileName(Name)) + QStringLiteral("\n\n") + Refusal);
+        return;
+    }
+    EventsList->LoadFromFile(Name);
+    ShowBook();
+}
+
+void TfrmMain::ShowBook()
+{
+    // The anniversaries the search stood on are gone.
+    ResetSearchPosition(ShownMonth());
+    SetCaption();
+    BuildEventsListForMonth(ShownMonth());
+    EnableControls();
+}
+
+void TfrmMain::mnuFNewClick()
+{
+    RunGuarded([this] {
+        if (!AskToSaveChanges()) return;
+        EventsList->Clear();
+        ShowBook();
+    });
+}
+
+void TfrmMain::mnuFOpenClick()
+{
+    RunGuarded([this] {
+        if (!AskToSaveChanges() || !OpenDialog1->Execute()) return;
+        OpenBook(OpenDialog1->FileName, QStringLiteral("This is not a valid DateVane anniversaries list file."));
+    });
+}
+
+void TfrmMain::mnuFSaveClick()
+{
+    RunGuarded([this] { SaveBook(); });
+}
+
+void TfrmMain::mnuFSaveAsClick()
+{
+    RunGuarded([this] { SaveAs(); });
+}
+
+void TfrmMain::FormCloseQuery(bool& CanClose)
+{
+    bool GoOn = false;
+    RunGuarded([&] { GoOn = AskToSaveChanges(); });
+    CanClose = GoOn;
+}
+
+void TfrmMain::WMDropFiles(const std::vector<std::string>& Files)
+{
+    if (Files.empty()) return;
+    RunGuarded([&] {
+        if (Files.size() > 1) ShowError(MoreThanOneFile);
+        if (!AskToSaveChanges()) return;
+        OpenBook(Files.front(), QStringLiteral("This is not a valid Datevane anniversaries list file."));
+    });
+}
+
+// Find and Find Next.
+
+void TfrmMain::mnuSFindClick()
+{
+    if (frmFind_->ShowModal() != TfrmFind::mrOk) return;
+    mnuSFindNext->setEnabled(true);
+    if (FindFirstEvent(frmFind_->Criteria()))
+        ShowSearchMatch();
+    else
+        ShowError(QStringLiteral("There are no anniversaries that match your search."));
+}
+
+void TfrmMain::mnuSFindNextClick()
+{
+    if (FindNextEvent(frmFind_->Criteria()))
+        ShowSearchMatch();
+    else
+        ShowError(QStringLiteral("There are no more anniversaries that match your search."));
+}
+
+void TfrmMain::ShowSearchMatch()
+{
+    // Searching keeps the month handler from moving the search position back
+    // to the start of the month it shows.
+    Searching = true;
+    rgpMonth->SetItemIndex(SearchMonth - 1);
+    lstEvents->setCurrentRow(EventsList->Months[SearchMonth]->IndexOf(SearchItem));
+    EnableControls();
+    Searching = false;
 }

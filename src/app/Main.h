@@ -21,6 +21,8 @@ class TEventsList;
 class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
+class TfrmFind;
+namespace filedialogs { class TFileDialog; }
 
 // A list line: the day, " - ", the text, two blanks and, when the first year
 // is known, the years since it in parentheses.
@@ -40,6 +42,8 @@ public:
 
     // The details dialog, created after this window.
     void SetDetailsDialog(TfrmAEEvent* Dialog) { frmAEEvent_ = Dialog; }
+    // The find dialog, created after this window.
+    void SetFindDialog(TfrmFind* Dialog) { frmFind_ = Dialog; }
 
     // The shown month, 1 to 12.
     int ShownMonth() const;
@@ -57,9 +61,26 @@ public:
     void btnEditClick();
     void btnDeleteClick();
 
+    void mnuFNewClick();
+    void mnuFOpenClick();
+    void mnuFSaveClick();
+    void mnuFSaveAsClick();
+    // Saves the book under a name the user chooses; false when the user cancelled.
+    bool SaveAs();
+    // Lets the window close unless there are changes the user wants to keep
+    // and saving them was cancelled or failed.
+    void FormCloseQuery(bool& CanClose);
+    // Opens the first of the files dropped on the window.
+    void WMDropFiles(const std::vector<std::string>& Files);
+    void mnuSFindClick();
+    void mnuSFindNextClick();
+
 protected:
     bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
 
 private:
     void FormCreate();
@@ -75,10 +96,24 @@ private:
     bool ShowDetails(TEventItem& Item, const QString& Caption, int HelpContext);
     // Lists Month again with Item's line selected.
     void ShowItem(int Month, const TEventItem* Item);
+    // The unsaved-changes step: false when the user stopped the command.
+    bool AskToSaveChanges();
+    // Save's own rules: Save As for an untitled book or a read-only file.
+    // False when the user cancelled Save As.
+    bool SaveBook();
+    // Loads Name when it is an anniversary file; tells the user otherwise.
+    void OpenBook(const std::string& Name, const QString& Refusal);
+    // Shows the book after it was replaced or renamed as a whole.
+    void ShowBook();
+    // Selects the month and line of the search position.
+    void ShowSearchMatch();
 
     const TProgramContext Context_;
     std::unique_ptr<TEventsList> Book_;
     TfrmAEEvent* frmAEEvent_ = nullptr;
+    TfrmFind* frmFind_ = nullptr;
+    std::unique_ptr<filedialogs::TFileDialog> OpenDialog1;
+    std::unique_ptr<filedialogs::TFileDialog> SaveDialog1;
 
     bool FirstRun = false;
     bool Searching = false;

@@ -8,13 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <charconv>
 
 #include "data/Dateutil.h"
 #include "data/Pstrutil.h"
 #include "platform/Ansi.h"
+#include "platform/Forms.h"
 #include "platform/MaskEdit.h"
 #include "platform/Prompts.h"
 #include "platform/SpinEdit.h"
@@ -201,7 +201,7 @@ void TfrmAEEvent::reject()
 void TfrmAEEvent::showEvent(QShowEvent* Event)
 {
     QDialog::showEvent(Event);
-    if (const QScreen* Screen = screen()) move(Screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     FormShow();
 }
 

@@ -63,6 +63,11 @@ QString PathToQString(const std::string& Path)
     return QFile::decodeName(QByteArray::fromStdString(Path));
 }
 
+std::string QStringToPath(const QString& Path)
+{
+    return QFile::encodeName(Path).toStdString();
+}
+
 QValidator::State TAnsiValidator::validate(QString& Input, int&) const
 {
     const bool Fits = std::all_of(Input.cbegin(), Input.cend(), [](QChar Ch) {

@@ -17,6 +17,7 @@ bool IsAnsiChar(QChar Ch);
 
 // File names are the system's own bytes, not Windows-1252.
 QString PathToQString(const std::string& Path);
+std::string QStringToPath(const QString& Path);
 
 // Refuses a text holding a character Windows-1252 cannot hold, or a line break,
 // which the anniversary file cannot carry.

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "GuiTestSupport.h"
+#include "MainWindowFixture.h"
 #include "TestSupport.h"
 #include "data/Dateutil.h"
 #include "data/Evntlist.h"
@@ -25,103 +26,6 @@
 #include "platform/Prompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/SpinEdit.h"
-
-namespace {
-
-struct TAnniversary {
-    int Month;
-    uint8_t Day;
-    std::string Text;
-    int32_t Year = -1;
-};
-
-void WriteBook(const std::string& FileName, const std::vector<TAnniversary>& Anniversaries)
-{
-    TEventsList Book;
-    for (const auto& A : Anniversaries) {
-        auto* Item = new TEventItem;
-        Item->DayNumber = A.Day;
-        Item->EventText = A.Text;
-        Item->OrigYear = A.Year;
-        Book.Months[A.Month]->Add(Item);
-    }
-    Book.FileName = FileName;
-    Book.SaveToFile();
-}
-
-std::string RealPath(const std::string& Path)
-{
-    char Real[PATH_MAX];
-    return realpath(Path.c_str(), Real) ? Real : "";
-}
-
-}  // namespace
-
-class MainWindow : public testing::Test {
-protected:
-    MainWindow()
-    {
-        // Command-line names are relative to the current folder.
-        EXPECT_NE(getcwd(Previous, sizeof Previous), nullptr);
-        EXPECT_EQ(chdir(Dir.Path().c_str()), 0);
-    }
-    ~MainWindow() override
-    {
-        Stop();
-        EXPECT_EQ(chdir(Previous), 0);
-    }
-
-    std::string Settings() const { return Dir / "datevane.INI"; }
-
-    void Start(std::vector<std::string> Arguments = {})
-    {
-        Main = std::make_unique<TfrmMain>(TProgramContext{Dir / "datevane", std::move(Arguments)});
-        Dialog = std::make_unique<TfrmAEEvent>(Main.get());
-        Main->SetDetailsDialog(Dialog.get());
-    }
-    void Stop()
-    {
-        Dialog.reset();
-        Main.reset();
-    }
-
-    // Answers the next details dialog with these values.
-    void Answer(int Day, const QString& Text, const QString& Year, bool Ok = true)
-    {
-        WhenModal([=, this](QWidget*) {
-            Dialog->spedDayNumber->SetValue(Day);
-            Dialog->edtEventText->setText(Text);
-            Dialog->mskEdYear->SetText(Year);
-            (Ok ? Dialog->btnOK : Dialog->btnCancel)->click();
-        });
-    }
-
-    QListWidget* List() const { return Child<QListWidget>(Main.get(), "lstEvents"); }
-    TRadioGroup* Months() const { return Child<TRadioGroup>(Main.get(), "rgpMonth"); }
-    QStringList Lines() const
-    {
-        QStringList Texts;
-        for (int Row = 0; Row < List()->count(); ++Row) Texts << List()->item(Row)->text();
-        return Texts;
-    }
-    int Selected() const
-    {
-        const auto Items = List()->selectedItems();
-        return Items.isEmpty() ? -1 : List()->row(Items.front());
-    }
-    bool Enabled(const char* Name) const
-    {
-        if (auto* Button = Main->findChild<QPushButton*>(QLatin1String(Name))) return Button->isEnabled();
-        return Child<QAction>(Main.get(), Name)->isEnabled();
-    }
-    void ShowMonth(int Month) { Months()->SetItemIndex(Month - 1); }
-
-    TTempDir Dir;
-    prompts::TPromptRecorder Recorder;
-    std::unique_ptr<TfrmMain> Main;
-    std::unique_ptr<TfrmAEEvent> Dialog;
-    char Previous[PATH_MAX];
-};
 
 TEST_F(MainWindow, FirstStartUsesTheDefaults)
 {
