@@ -27,6 +27,7 @@ public:
         setFileMode(Options.Kind == TKind::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!Options.Title.isEmpty()) setWindowTitle(Options.Title);
         setNameFilters(Options.Filters);
+        resize(sizeHint().expandedTo(QSize(720, 460)));  // room for the size and date columns
     }
 
     std::string Chosen;
