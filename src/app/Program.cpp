@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
+#include <QSessionManager>
+
 #include "app/Application.h"
 #include "app/Main.h"
 #include "dialogs/Aeevent.h"
@@ -19,6 +21,15 @@ int RunProgram(int Argc, char** Argv)
     // A session that ends or a terminal that closes closes the window the
     // usual way, so the settings are kept.
     platform::OnTerminationRequest(&frmMain, [&frmMain] { frmMain.close(); });
+    // The desktop session ending asks the close query first, and is held up
+    // when the user stops it there.
+    QObject::connect(&Application, &QGuiApplication::commitDataRequest, &frmMain, [&frmMain](QSessionManager& Session) {
+        if (!Session.allowsInteraction()) return;
+        bool CanClose = true;
+        frmMain.FormCloseQuery(CanClose);
+        Session.release();
+        if (!CanClose) Session.cancel();
+    });
     frmMain.show();
     return Application.exec();
 }
