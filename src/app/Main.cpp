@@ -27,6 +27,8 @@
 #include "platform/Prompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/SpinEdit.h"
+#include "platform/PrintDialogs.h"
+#include "printing/Print.h"
 
 namespace {
 
@@ -199,6 +201,10 @@ void TfrmMain::CreateMenus()
     Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
     mnuHelp->addSeparator();
     Entry(mnuHelp, "mnuHAbout", QStringLiteral("About Datevane..."));
+
+    connect(mnuFile->findChild<QAction*>(QStringLiteral("mnuFPrinterSetup")), &QAction::triggered, this,
+            &TfrmMain::mnuFPrinterSetupClick);
+    connect(mnuFPrint, &QAction::triggered, this, &TfrmMain::mnuFPrintClick);
 }
 
 void TfrmMain::FormCreate()
@@ -456,4 +462,14 @@ void TfrmMain::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
     FormResize();
+}
+
+void TfrmMain::mnuFPrinterSetupClick()
+{
+    if (Printer_) printdialogs::SetUpPrinter(*Printer_, this);
+}
+
+void TfrmMain::mnuFPrintClick()
+{
+    if (frmPrintEvents_) frmPrintEvents_->ShowModal();
 }

@@ -21,6 +21,8 @@ class TEventsList;
 class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
+class QPrinter;
+class TfrmPrintEvents;
 
 // A list line: the day, " - ", the text, two blanks and, when the first year
 // is known, the years since it in parentheses.
@@ -40,6 +42,13 @@ public:
 
     // The details dialog, created after this window.
     void SetDetailsDialog(TfrmAEEvent* Dialog) { frmAEEvent_ = Dialog; }
+    // The print dialog and the program's one printer, which the printer
+    // set-up command sets up and the report prints on.
+    void SetPrinting(TfrmPrintEvents* Dialog, QPrinter* Printer)
+    {
+        frmPrintEvents_ = Dialog;
+        Printer_ = Printer;
+    }
 
     // The shown month, 1 to 12.
     int ShownMonth() const;
@@ -56,6 +65,8 @@ public:
     void btnAddClick();
     void btnEditClick();
     void btnDeleteClick();
+    void mnuFPrinterSetupClick();
+    void mnuFPrintClick();
 
 protected:
     bool event(QEvent* Event) override;
@@ -79,6 +90,8 @@ private:
     const TProgramContext Context_;
     std::unique_ptr<TEventsList> Book_;
     TfrmAEEvent* frmAEEvent_ = nullptr;
+    TfrmPrintEvents* frmPrintEvents_ = nullptr;
+    QPrinter* Printer_ = nullptr;
 
     bool FirstRun = false;
     bool Searching = false;

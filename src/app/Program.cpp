@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
+#include <QPrinter>
+
 #include "app/Application.h"
 #include "app/Main.h"
 #include "dialogs/Aeevent.h"
+#include "printing/Listrpt.h"
+#include "printing/Print.h"
 #include "platform/FileSystem.h"
 #include "platform/Termination.h"
 
@@ -11,8 +15,15 @@ int RunProgram(int Argc, char** Argv)
 {
     TApplication Application(Argc, Argv);  // takes Qt's own options off the command line
     TfrmMain frmMain({platform::ExecutablePath(), std::vector<std::string>(Argv + 1, Argv + Argc)});
+    TfrmPrintEvents frmPrintEvents(&frmMain);
     TfrmAEEvent frmAEEvent(&frmMain);
     frmMain.SetDetailsDialog(&frmAEEvent);
+    // The one printer: the printer set-up command chooses it, the report and
+    // its preview print on it.
+    QPrinter Printer(QPrinter::HighResolution);
+    TListReport ListReport;
+    frmPrintEvents.SetReport(&ListReport, &Printer);
+    frmMain.SetPrinting(&frmPrintEvents, &Printer);
     // A session that ends or a terminal that closes closes the window the
     // usual way, so the settings are kept.
     platform::OnTerminationRequest(&frmMain, [&frmMain] { frmMain.close(); });
