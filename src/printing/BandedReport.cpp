@@ -12,6 +12,8 @@
 #include <QTextLayout>
 #include <QToolBar>
 #include <algorithm>
+#include <array>
+#include <deque>
 
 #include "platform/PrintDialogs.h"
 #include "platform/Prompts.h"
@@ -44,6 +46,34 @@ qreal ToPixels(double Mm)
     return Mm * MeasureDpi / MmPerInch;
 }
 
+// A font's metrics on the measuring device, with the advances of the
+// characters below 256 kept as they are asked for.
+struct TMeasuredFont {
+    TMeasuredFont(const QFont& Font) : Font(Font), Metrics(Font, MeasureDevice()) { Advances.fill(-1); }
+    qreal Advance(QChar Ch)
+    {
+        if (Ch.unicode() >= Advances.size()) return Metrics.horizontalAdvance(Ch);
+        qreal& Known = Advances[Ch.unicode()];
+        if (Known < 0) Known = Metrics.horizontalAdvance(Ch);
+        return Known;
+    }
+
+    QFont Font;
+    QFontMetricsF Metrics;
+    std::array<qreal, 256> Advances;
+};
+
+// A report uses a handful of fonts, and making metrics is far dearer than
+// looking them up.
+TMeasuredFont& Measured(const QFont& Font)
+{
+    static std::deque<TMeasuredFont> Known;
+    for (TMeasuredFont& Found : Known)
+        if (Found.Font == Font) return Found;
+    if (Known.size() > 64) Known.clear();
+    return Known.emplace_back(Font);
+}
+
 // A label laid out within its band: its lines and where they start.
 struct TPlacedLabel {
     const TReportLabel* Label;
@@ -52,16 +82,22 @@ struct TPlacedLabel {
     QStringList Lines;
 };
 
+struct TBandLayout {
+    double Height = 0;
+    std::vector<TPlacedLabel> Labels;
+};
+
 // The labels of Band with their lines; labels below a wrapped label move down
-// by as much as its extra lines take. Returns the band's height.
-double LayOutBand(const TReportBand& Band, std::vector<TPlacedLabel>* Placed)
+// by as much as its extra lines take, and so does the band's bottom.
+TBandLayout LayOutBand(const TReportBand& Band)
 {
+    TBandLayout Layout;
+    Layout.Height = Band.Height;
     struct TGrowth {
         double Below;  // labels starting here or lower move down
         double By;
     };
     std::vector<TGrowth> Growths;
-    double Height = Band.Height;
     for (const TReportLabel* Label : Band.Labels) {
         const double Line = reportmetrics::LineHeight(Label->Font);
         QStringList Lines;
@@ -71,30 +107,21 @@ double LayOutBand(const TReportBand& Band, std::vector<TPlacedLabel>* Placed)
             Lines = {reportmetrics::CutToWidth(Label->Font, Label->Text, Label->Width)};
         else
             Lines = {Label->Text};
-        if (Lines.size() > 1) Growths.push_back({Label->Top + Line, (Lines.size() - 1) * Line});
-        if (Placed) Placed->push_back({Label, Label->Top, Line, std::move(Lines)});
+        if (Lines.size() > 1) Growths.push_back({Label->Top + Line, double(Lines.size() - 1) * Line});
+        Layout.Labels.push_back({Label, Label->Top, Line, std::move(Lines)});
     }
-    const auto Shift = [&Growths](double Top) {
-        double By = 0;
-        for (const TGrowth& Growth : Growths)
-            if (Top >= Growth.Below - 1e-9) By += Growth.By;
-        return By;
-    };
-    for (const TGrowth& Growth : Growths) Height += Growth.By;
-    if (Placed)
-        for (TPlacedLabel& Label : *Placed) Label.Top += Shift(Label.Top);
+    for (const TGrowth& Growth : Growths) {
+        Layout.Height += Growth.By;
+        for (TPlacedLabel& Label : Layout.Labels)
+            if (Label.Label->Top >= Growth.Below - 1e-9) Label.Top += Growth.By;
+    }
     // A font taller than the band's design makes room for its lines too.
-    for (const TReportLabel* Label : Band.Labels) {
-        const double Top = Label->Top + Shift(Label->Top);
-        const double Lines = Label->Fit == TReportLabel::WordWrap
-                                 ? reportmetrics::WrapLines(Label->Font, Label->Text, Label->Width).size()
-                                 : 1;
-        Height = std::max(Height, Top + Lines * reportmetrics::LineHeight(Label->Font));
-    }
-    return Height;
+    for (const TPlacedLabel& Label : Layout.Labels)
+        Layout.Height = std::max(Layout.Height, Label.Top + double(Label.Lines.size()) * Label.LineHeight);
+    return Layout;
 }
 
-void PlaceBand(const TReportBand& Band, double Left, double Top, TReportPage& Page)
+void PlaceBand(const TReportBand& Band, const TBandLayout& Layout, double Left, double Top, TReportPage& Page)
 {
     for (const QRectF& Frame : Band.Frames) {
         TPageItem Item;
@@ -102,9 +129,7 @@ void PlaceBand(const TReportBand& Band, double Left, double Top, TReportPage& Pa
         Item.Rect = Frame.translated(Left, Top);
         Page.Items.push_back(std::move(Item));
     }
-    std::vector<TPlacedLabel> Placed;
-    LayOutBand(Band, &Placed);
-    for (const TPlacedLabel& Label : Placed) {
+    for (const TPlacedLabel& Label : Layout.Labels) {
         double LineTop = Top + Label.Top;
         for (const QString& Line : Label.Lines) {
             if (!Line.isEmpty()) {
@@ -127,12 +152,12 @@ namespace reportmetrics {
 
 double LineHeight(const QFont& Font)
 {
-    return ToMm(QFontMetricsF(Font, MeasureDevice()).lineSpacing());
+    return ToMm(Measured(Font).Metrics.lineSpacing());
 }
 
 double TextWidth(const QFont& Font, const QString& Text)
 {
-    return ToMm(QFontMetricsF(Font, MeasureDevice()).horizontalAdvance(Text));
+    return ToMm(Measured(Font).Metrics.horizontalAdvance(Text));
 }
 
 QStringList WrapLines(const QFont& Font, const QString& Text, double Width)
@@ -157,15 +182,15 @@ QStringList WrapLines(const QFont& Font, const QString& Text, double Width)
 
 QString CutToWidth(const QFont& Font, const QString& Text, double Width)
 {
-    const QFontMetricsF Metrics(Font, MeasureDevice());
+    TMeasuredFont& Measure = Measured(Font);
     const qreal Room = ToPixels(Width);
-    if (Metrics.horizontalAdvance(Text) <= Room) return Text;
-    // The longest start that fits: widths only grow with the length.
-    qsizetype Fits = 0, TooLong = Text.size();
-    while (TooLong - Fits > 1) {
-        const qsizetype Middle = (Fits + TooLong) / 2;
-        (Metrics.horizontalAdvance(Text.left(Middle)) <= Room ? Fits : TooLong) = Middle;
-    }
+    // Adding up the characters' own advances is cheap and all but exact; the
+    // text as shaped, kerning and all, settles the lengths close to the edge.
+    qreal Sum = 0;
+    qsizetype Fits = 0;
+    while (Fits < Text.size() && Sum + Measure.Advance(Text[Fits]) <= Room * 0.98) Sum += Measure.Advance(Text[Fits++]);
+    if (Fits == Text.size()) return Text;
+    while (Fits < Text.size() && Measure.Metrics.horizontalAdvance(Text.left(Fits + 1)) <= Room) ++Fits;
     return Text.left(Fits);
 }
 
@@ -173,7 +198,7 @@ QString CutToWidth(const QFont& Font, const QString& Text, double Width)
 
 double TBandedReport::BandHeight(const TReportBand& Band) const
 {
-    return LayOutBand(Band, nullptr);
+    return LayOutBand(Band).Height;
 }
 
 std::vector<TReportPage> TBandedReport::Generate() const
@@ -183,32 +208,34 @@ std::vector<TReportPage> TBandedReport::Generate() const
     const double Bottom = PaperSize.height() - Margin;
     double Top = Margin;
     double BodyTop = Margin;  // below the page header
+    TBandLayout Footer;       // laid out afresh on every page, with the texts of its time
 
     const auto StartPage = [&] {
         if (OnStartPage) OnStartPage();
         Pages.emplace_back();
         Top = Margin;
         if (PageHeader) {
-            PlaceBand(*PageHeader, Margin, Top, Pages.back());
-            Top += BandHeight(*PageHeader);
+            const TBandLayout Header = LayOutBand(*PageHeader);
+            PlaceBand(*PageHeader, Header, Margin, Top, Pages.back());
+            Top += Header.Height;
         }
+        if (PageFooter) Footer = LayOutBand(*PageFooter);
         BodyTop = Top;
     };
     const auto EndPage = [&] {
-        if (PageFooter) PlaceBand(*PageFooter, Margin, Bottom - BandHeight(*PageFooter), Pages.back());
+        if (PageFooter) PlaceBand(*PageFooter, Footer, Margin, Bottom - Footer.Height, Pages.back());
         if (OnEndPage) OnEndPage();
     };
     const auto Place = [&](const TReportBand& Band) {
-        const double Height = BandHeight(Band);
-        const double Room = Bottom - (PageFooter ? BandHeight(*PageFooter) : 0);
+        const TBandLayout Layout = LayOutBand(Band);
         // A band taller than a whole page goes on a page of its own rather
         // than on endless empty ones.
-        if (Top + Height > Room + 1e-9 && Top > BodyTop) {
+        if (Top + Layout.Height > Bottom - Footer.Height + 1e-9 && Top > BodyTop) {
             EndPage();
             StartPage();
         }
-        PlaceBand(Band, Margin, Top, Pages.back());
-        Top += Height;
+        PlaceBand(Band, Layout, Margin, Top, Pages.back());
+        Top += Layout.Height;
     };
 
     StartPage();
