@@ -75,7 +75,10 @@ uint16_t LastMonthWithAnniversaries(const TEventsList& Book)
 
 bool PrinterAvailable(const QPrinter& Printer)
 {
-    return Printer.outputFormat() == QPrinter::PdfFormat || !QPrinterInfo::availablePrinterNames().isEmpty();
+    // Without any printer the printer object falls back to writing a PDF
+    // file, which prints nowhere until a file has been named.
+    if (Printer.outputFormat() == QPrinter::PdfFormat) return !Printer.outputFileName().isEmpty();
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 bool TFontDialog::Execute(QWidget* Parent)

@@ -24,7 +24,7 @@ class TRadioGroup;
 QString TimeStampText(const QDateTime& Now, const QLocale& Locale);
 // The last month whose list holds anniversaries; 0 for an empty book.
 uint16_t LastMonthWithAnniversaries(const TEventsList& Book);
-// True when Printer can print: a printer is installed, or it writes a file.
+// True when Printer can print: a printer is installed, or it writes a named file.
 bool PrinterAvailable(const QPrinter& Printer);
 
 // A font dialog that holds its font: OK replaces it, Cancel keeps it.
