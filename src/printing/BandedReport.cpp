@@ -226,11 +226,12 @@ std::vector<TReportPage> TBandedReport::Generate() const
         if (PageFooter) PlaceBand(*PageFooter, Footer, Margin, Bottom - Footer.Height, Pages.back());
         if (OnEndPage) OnEndPage();
     };
-    const auto Place = [&](const TReportBand& Band) {
+    // Kept is room needed below the band for what must follow it on the same page.
+    const auto Place = [&](const TReportBand& Band, double Kept) {
         const TBandLayout Layout = LayOutBand(Band);
         // A band taller than a whole page goes on a page of its own rather
         // than on endless empty ones.
-        if (Top + Layout.Height > Bottom - Footer.Height + 1e-9 && Top > BodyTop) {
+        if (Top + Layout.Height + Kept > Bottom - Footer.Height + 1e-9 && Top > BodyTop) {
             EndPage();
             StartPage();
         }
@@ -239,18 +240,19 @@ std::vector<TReportPage> TBandedReport::Generate() const
     };
 
     StartPage();
-    if (Title) Place(*Title);
+    if (Title) Place(*Title, 0);
     for (;;) {
         bool MoreData = false;
         if (OnNeedData) OnNeedData(MoreData);
         if (!MoreData) break;
-        if (Detail) Place(*Detail);
+        // A detail band never ends a page without its first sub-detail line.
+        if (Detail) Place(*Detail, SubDetail ? BandHeight(*SubDetail) : 0);
         if (!SubDetail || !SubDetailNeedData) continue;
         for (;;) {
             bool MoreDetail = false;
             SubDetailNeedData(MoreDetail);
             if (!MoreDetail) break;
-            Place(*SubDetail);
+            Place(*SubDetail, 0);
         }
     }
     EndPage();

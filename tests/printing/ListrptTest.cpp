@@ -260,3 +260,21 @@ TEST_F(ListReport, NoMonthIsWalkedWhenTheLastMonthIsNone)
     EXPECT_TRUE(Texts(Pages, Report.QRLMonthName).isEmpty());
     EXPECT_EQ(Texts(Pages, Report.QRLFooter), QStringList({"Footer"}));
 }
+
+TEST_F(ListReport, AMonthBoxNeverEndsAPageWithoutItsFirstLine)
+{
+    // January's length moves February's box over every place near the foot
+    // of the first page.
+    Add({{2, 1, "February's first"}, {2, 2, "February's second"}});
+    for (int Lines = 30; Lines < 45; ++Lines) {
+        Add({{1, 1, "January"}});
+        const auto Pages = Generate(2);
+        for (size_t Index = 0; Index < Pages.size(); ++Index) {
+            const auto Boxes = ItemsOf(Pages[Index], Report.QRLMonthName);
+            const auto Days = ItemsOf(Pages[Index], Report.QRLDayOfMonth);
+            if (Boxes.empty()) continue;
+            ASSERT_FALSE(Days.empty()) << Lines << " lines, page " << Index + 1;
+            EXPECT_GT(Days.back().Rect.top(), Boxes.back().Rect.top()) << Lines << " lines, page " << Index + 1;
+        }
+    }
+}
