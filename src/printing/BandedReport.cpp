@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QTextLayout>
 #include <QToolBar>
 #include <algorithm>
@@ -360,6 +361,9 @@ void TBandedReport::Preview(QPrinter& Printer, QWidget* Parent) const
                               prompts::ErrorMessage(QStringLiteral("Unable to write to ") + *FileName));
         });
     }
+    // The whole screen as well, where no window manager maximises it.
+    if (const QScreen* Screen = Parent ? Parent->screen() : QGuiApplication::primaryScreen())
+        Dialog.setGeometry(Screen->availableGeometry());
     Dialog.setWindowState(Dialog.windowState() | Qt::WindowMaximized);
     Dialog.exec();
 }
