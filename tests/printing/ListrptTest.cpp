@@ -195,6 +195,9 @@ TEST_F(ListReport, LongHeaderWrapsAndMakesItsBandTaller)
     const auto Lines = ItemsOf(Pages.at(0), Report.QRLHeader);
     ASSERT_GE(Lines.size(), 3u);
     for (size_t I = 1; I < Lines.size(); ++I) {
+        // Each line is centred across the printable width.
+        EXPECT_DOUBLE_EQ(Lines[I].Rect.left(), 10);
+        EXPECT_DOUBLE_EQ(Lines[I].Rect.width(), 190);
         EXPECT_DOUBLE_EQ(Lines[I].Rect.top(), Lines[I - 1].Rect.bottom());
         EXPECT_EQ(Lines[I].Alignment, Qt::AlignHCenter);
         EXPECT_LE(reportmetrics::TextWidth(Lines[I].Font, Lines[I].Text), 190);

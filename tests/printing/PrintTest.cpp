@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -77,6 +78,12 @@ TEST_F(PrintDialog, FirstShowingIsEmptyAndTextsEnableTheirFontAndAlignment)
         EXPECT_FALSE(Enabled(Dialog.btnFooterFont, Dialog.FooterJustify));
         EXPECT_EQ(Dialog.HeaderJustify->ItemIndex(), 0);
         EXPECT_EQ(Dialog.FooterJustify->ItemText(1), "Centre");
+        // The three alignments side by side.
+        const auto Items = Dialog.HeaderJustify->findChildren<QRadioButton*>();
+        ASSERT_EQ(Items.size(), 3);
+        EXPECT_EQ(Items[0]->y(), Items[2]->y());
+        EXPECT_LT(Items[0]->x(), Items[1]->x());
+        EXPECT_LT(Items[1]->x(), Items[2]->x());
 
         QTest::keyClicks(Dialog.edtHeader, "   ");
         EXPECT_FALSE(Enabled(Dialog.btnHeaderFont, Dialog.HeaderJustify));
