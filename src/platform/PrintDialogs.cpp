@@ -4,6 +4,12 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
@@ -45,12 +51,36 @@ std::optional<QFont> ChooseFont(const QFont& Initial, QWidget* Parent)
         if (Answer) return WithinLimits(*Answer);
         return std::nullopt;
     }
-    QFontDialog Dialog(Initial, Parent);
+    // A family the system only substitutes ("Arial" where just a look-alike
+    // is installed) is shown as the family that prints.
+    QFont Shown = Initial;
+    Shown.setFamily(QFontInfo(Initial).family());
+    QFontDialog Dialog(Parent);
     Dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    Dialog.setCurrentFont(Shown);
     // No effects to choose: the report prints in black without decorations.
     for (QGroupBox* Group : Dialog.findChildren<QGroupBox*>())
-        if (Group->title().remove(u'&') == QFontDialog::tr("Effects"))
-            Group->hide();
+        if (Group->title().remove(u'&') == QFontDialog::tr("Effects")) Group->hide();
+    // Sizes offered and typed stop at the largest allowed.
+    for (QLineEdit* Box : Dialog.findChildren<QLineEdit*>())
+        if (auto* Sizes = qobject_cast<QIntValidator*>(const_cast<QValidator*>(Box->validator())))
+            Sizes->setTop(MaxPointSize);
+    for (QListView* List : Dialog.findChildren<QListView*>()) {
+        auto* Model = qobject_cast<QStringListModel*>(List->model());
+        if (!Model) continue;
+        const auto DropLargeSizes = [Model] {
+            QStringList Sizes = Model->stringList();
+            bool Number = false;
+            if (Sizes.isEmpty() || (Sizes.front().toInt(&Number), !Number)) return;
+            const auto Large = [](const QString& Size) { return Size.toInt() > MaxPointSize; };
+            if (std::any_of(Sizes.begin(), Sizes.end(), Large)) {
+                Sizes.erase(std::remove_if(Sizes.begin(), Sizes.end(), Large), Sizes.end());
+                Model->setStringList(Sizes);
+            }
+        };
+        QObject::connect(Model, &QAbstractItemModel::modelReset, List, DropLargeSizes);
+        DropLargeSizes();
+    }
     if (Dialog.exec() != QDialog::Accepted) return std::nullopt;
     return WithinLimits(Dialog.selectedFont());
 }
@@ -64,6 +94,9 @@ bool SetUpPrinter(QPrinter& Printer, QWidget* Parent)
     QPrintDialog Dialog(&Printer, Parent);
     Dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     Dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It chooses the printer; it prints nothing.
+    for (QDialogButtonBox* Buttons : Dialog.findChildren<QDialogButtonBox*>())
+        if (QPushButton* Ok = Buttons->button(QDialogButtonBox::Ok)) Ok->setText(QStringLiteral("OK"));
     return Dialog.exec() == QDialog::Accepted;
 }
 
