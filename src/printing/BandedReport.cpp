@@ -279,7 +279,11 @@ void TBandedReport::PaintPage(const TReportPage& Page, QPainter& Painter, double
             Painter.setPen(Qt::black);
             Painter.setFont(Item.Font);
             // The layout measured the text; nothing is wrapped or moved here.
-            Painter.drawText(Pixels(Item.Rect), int(Item.Alignment | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip),
+            // A cut text stays inside its box on a device whose hinting
+            // makes it a little wider than measured.
+            const bool Clip = Item.Label && Item.Label->Fit == TReportLabel::Clip;
+            Painter.drawText(Pixels(Item.Rect),
+                             int(Item.Alignment | Qt::AlignTop | Qt::TextSingleLine | (Clip ? 0 : Qt::TextDontClip)),
                              Item.Text);
         }
     }

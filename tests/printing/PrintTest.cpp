@@ -64,6 +64,14 @@ bool IsPdf(const std::string& FileName)
     return ReadFile(FileName).starts_with("%PDF-");
 }
 
+int PdfPages(const std::string& FileName)
+{
+    const std::string Text = ReadFile(FileName);
+    int Pages = 0;
+    for (size_t At = Text.find("/Type /Page\n"); At != std::string::npos; At = Text.find("/Type /Page\n", At + 1)) ++Pages;
+    return Pages;
+}
+
 }  // namespace
 
 TEST_F(PrintDialog, FirstShowingIsEmptyAndTextsEnableTheirFontAndAlignment)
@@ -247,12 +255,20 @@ TEST_F(PrintDialog, EnterPreviewsInAMaximisedWindowThatSavesPdf)
 TEST_F(PrintDialog, OkPrintsOnTheProgramsPrinterAndCloses)
 {
     // The printer set up to write a file stands in for a real one.
+    for (int I = 0; I < 80; ++I) {
+        auto* Item = new TEventItem;
+        Item->DayNumber = uint8_t(1 + I % 28);
+        Item->EventText = "Line " + std::to_string(I);
+        Book.Months[1 + I % 12]->Add(Item);
+    }
     const std::string Output = Dir / "printed.pdf";
     Printer.setOutputFormat(QPrinter::PdfFormat);
     Printer.setOutputFileName(QString::fromStdString(Output));
     Printer.setPageOrientation(QPageLayout::Landscape);
     EXPECT_EQ(Show([this] { Dialog.btnOK->click(); }), TfrmPrintEvents::mrOk);
     EXPECT_TRUE(IsPdf(Output));
+    EXPECT_EQ(PdfPages(Output), int(Report.QuickReport.Generate().size()));
+    EXPECT_GT(PdfPages(Output), 1);
     EXPECT_EQ(Printer.pageLayout().orientation(), QPageLayout::Portrait);
     EXPECT_EQ(Printer.docName(), "Testing...");
     EXPECT_TRUE(Prompts.Shown().empty());
