@@ -4,7 +4,8 @@
 BUILD ?= build
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 # What `make run` needs to show the window on a machine without a display.
-RUN_PACKAGES := xvfb xauth x11-utils imagemagick
+# fonts-liberation2 gives the printed report fonts with the measures of Arial.
+RUN_PACKAGES := xvfb xauth x11-utils imagemagick fonts-liberation2
 
 .PHONY: run check build deps
 

@@ -31,7 +31,9 @@
 #include "platform/MaskEdit.h"
 #include "platform/Prompts.h"
 #include "platform/RadioGroup.h"
+#include "platform/PrintDialogs.h"
 #include "platform/SpinEdit.h"
+#include "printing/Print.h"
 
 namespace {
 
@@ -162,8 +164,10 @@ void TfrmMain::CreateMenus()
     connect(mnuFSave, &QAction::triggered, this, &TfrmMain::mnuFSaveClick);
     connect(mnuFSaveAs, &QAction::triggered, this, &TfrmMain::mnuFSaveAsClick);
     mnuFile->addSeparator();
-    Entry(mnuFile, "mnuFPrinterSetup", QStringLiteral("Printer Set&up..."));
+    QAction* mnuFPrinterSetup = Entry(mnuFile, "mnuFPrinterSetup", QStringLiteral("Printer Set&up..."));
     mnuFPrint = Entry(mnuFile, "mnuFPrint", QStringLiteral("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(mnuFPrinterSetup, &QAction::triggered, this, &TfrmMain::mnuFPrinterSetupClick);
+    connect(mnuFPrint, &QAction::triggered, this, &TfrmMain::mnuFPrintClick);
     mnuFile->addSeparator();
     QAction* mnuFExit = Entry(mnuFile, "mnuFExit", QStringLiteral("E&xit"));
     connect(mnuFExit, &QAction::triggered, this, &TfrmMain::mnuFExitClick);
@@ -652,4 +656,16 @@ void TfrmMain::ShowSearchMatch()
     lstEvents->setCurrentRow(EventsList->Months[SearchMonth]->IndexOf(SearchItem));
     EnableControls();
     Searching = false;
+}
+
+// Printing.
+
+void TfrmMain::mnuFPrinterSetupClick()
+{
+    if (Printer_) printdialogs::SetUpPrinter(*Printer_, this);
+}
+
+void TfrmMain::mnuFPrintClick()
+{
+    if (frmPrintEvents_) frmPrintEvents_->ShowModal();
 }

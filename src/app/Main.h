@@ -22,6 +22,8 @@ class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
 class TfrmFind;
+class TfrmPrintEvents;
+class QPrinter;
 namespace filedialogs { class TFileDialog; }
 
 // A list line: the day, " - ", the text, two blanks and, when the first year
@@ -44,6 +46,13 @@ public:
     void SetDetailsDialog(TfrmAEEvent* Dialog) { frmAEEvent_ = Dialog; }
     // The find dialog, created after this window.
     void SetFindDialog(TfrmFind* Dialog) { frmFind_ = Dialog; }
+    // The print dialog and the program's one printer, which the printer
+    // set-up command sets up and the report prints on.
+    void SetPrinting(TfrmPrintEvents* Dialog, QPrinter* Printer)
+    {
+        frmPrintEvents_ = Dialog;
+        Printer_ = Printer;
+    }
 
     // The shown month, 1 to 12.
     int ShownMonth() const;
@@ -60,6 +69,8 @@ public:
     void btnAddClick();
     void btnEditClick();
     void btnDeleteClick();
+    void mnuFPrinterSetupClick();
+    void mnuFPrintClick();
 
     void mnuFNewClick();
     void mnuFOpenClick();
@@ -114,6 +125,8 @@ private:
     TfrmFind* frmFind_ = nullptr;
     std::unique_ptr<filedialogs::TFileDialog> OpenDialog1;
     std::unique_ptr<filedialogs::TFileDialog> SaveDialog1;
+    TfrmPrintEvents* frmPrintEvents_ = nullptr;
+    QPrinter* Printer_ = nullptr;
 
     bool FirstRun = false;
     bool Searching = false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Program.h"
 
+#include <QPrinter>
 #include <QSessionManager>
 
 #include "app/Application.h"
@@ -9,6 +10,8 @@
 #include "dialogs/Find.h"
 #include "platform/FileSystem.h"
 #include "platform/Termination.h"
+#include "printing/Listrpt.h"
+#include "printing/Print.h"
 
 int RunProgram(int Argc, char** Argv)
 {
@@ -16,8 +19,15 @@ int RunProgram(int Argc, char** Argv)
     TfrmMain frmMain({platform::ExecutablePath(), std::vector<std::string>(Argv + 1, Argv + Argc)});
     TfrmFind frmFind(&frmMain);
     frmMain.SetFindDialog(&frmFind);
+    TfrmPrintEvents frmPrintEvents(&frmMain);
     TfrmAEEvent frmAEEvent(&frmMain);
     frmMain.SetDetailsDialog(&frmAEEvent);
+    // The one printer: the printer set-up command chooses it, the report and
+    // its preview print on it.
+    QPrinter Printer(QPrinter::HighResolution);
+    TListReport ListReport;
+    frmPrintEvents.SetReport(&ListReport, &Printer);
+    frmMain.SetPrinting(&frmPrintEvents, &Printer);
     // A session that ends or a terminal that closes closes the window the
     // usual way, so the settings are kept.
     platform::OnTerminationRequest(&frmMain, [&frmMain] { frmMain.close(); });

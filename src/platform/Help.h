@@ -17,6 +17,7 @@ enum TContext : int {
     OptionsMenu = 14,
     HelpMenu = 15,
     MainWindow = 34,
+    PrintAnniversaries = 37,
     FindDialog = 38,
     AddAnniversary = 39,
     EditAnniversary = 40,

@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QGridLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -36,6 +37,18 @@ QString TRadioGroup::ItemText(int Index) const
 {
     const QAbstractButton* Button = Buttons_->button(Index);
     return Button ? Button->text() : QString();
+}
+
+void TRadioGroup::SetColumns(int Columns)
+{
+    const QMargins Margins = layout()->contentsMargins();
+    delete layout();
+    auto* Grid = new QGridLayout(this);
+    Grid->setContentsMargins(Margins);
+    Grid->setVerticalSpacing(0);
+    const int Count = static_cast<int>(Buttons_->buttons().size());
+    const int Rows = (Count + Columns - 1) / Columns;
+    for (int I = 0; I < Count; ++I) Grid->addWidget(Buttons_->button(I), I % Rows, I / Rows);
 }
 
 void TRadioGroup::focusInEvent(QFocusEvent* Event)

@@ -17,6 +17,8 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int Index);
     QString ItemText(int Index) const;
+    // Spreads the items over Columns columns, filling each column in turn.
+    void SetColumns(int Columns);
 
 signals:
     void Click();
