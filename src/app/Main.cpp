@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
@@ -16,14 +17,17 @@
 #include "data/Evntlist.h"
 #include "data/Globals.h"
 #include "data/Pstrutil.h"
+#include "data/ReminderSettings.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
+#include "dialogs/Remopts.h"
 #include "platform/Ansi.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/Help.h"
 #include "platform/IniFile.h"
 #include "platform/MaskEdit.h"
+#include "platform/Process.h"
 #include "platform/Prompts.h"
 #include "platform/RadioGroup.h"
 #include "platform/SpinEdit.h"
@@ -75,6 +79,7 @@ TfrmMain::TfrmMain(TProgramContext Context)
     help::SetHelpContext(this, help::MainWindow);
     CreateControls();
     CreateMenus();
+    ConnectReminderCommands();
     FormCreate();
 }
 
@@ -456,4 +461,43 @@ void TfrmMain::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
     FormResize();
+}
+
+// Reminder set-up and the reminder program on demand.
+
+void TfrmMain::ConnectReminderCommands()
+{
+    connect(findChild<QAction*>(QStringLiteral("mnuOReminder")), &QAction::triggered, this,
+            &TfrmMain::mnuOReminderClick);
+    connect(findChild<QAction*>(QStringLiteral("mnuVForthcomingEvents")), &QAction::triggered, this,
+            &TfrmMain::mnuVForthcomingEventsClick);
+}
+
+bool TfrmMain::ReminderEnabled() const
+{
+    const TIniFile Settings(SettingsFileName());
+    const bool ShowOnStartup = Settings.ReadBool(reminder::Section, reminder::ShowOnStartupKey, false);
+    const std::string UseFile = Settings.ReadString(reminder::Section, reminder::UseFileKey, "");
+    return ShowOnStartup && !UseFile.empty();
+}
+
+void TfrmMain::mnuOReminderClick()
+{
+    frmReminderOptions_->SettingsFile = SettingsFileName();
+    frmReminderOptions_->ProgramFolder = ExtractFilePath(Context_.ExePath);
+    frmReminderOptions_->ShowModal();
+    findChild<QAction*>(QStringLiteral("mnuVForthcomingEvents"))->setEnabled(ReminderEnabled());
+}
+
+void TfrmMain::mnuVForthcomingEventsClick()
+{
+    const std::string Program = ExtractFilePath(Context_.ExePath) + reminder::ProgramFileName;
+    const std::unique_ptr<platform::TStartedProgram> Started = platform::StartProgram(Program, {"-F"});
+    if (!Started) return;
+    // The window stays usable meanwhile; the command may even run again, with
+    // a wait of its own inside this one. Closing the window ends the wait and
+    // leaves the reminder running.
+    const QPointer<TfrmMain> Window(this);
+    while (Started->WaitForEnd(100) == platform::TStartedProgram::TWait::TimedOut)
+        if (!Window || !Window->isVisible()) break;
 }

@@ -21,6 +21,7 @@ class TEventsList;
 class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
+class TfrmReminderOptions;
 
 // A list line: the day, " - ", the text, two blanks and, when the first year
 // is known, the years since it in parentheses.
@@ -40,6 +41,8 @@ public:
 
     // The details dialog, created after this window.
     void SetDetailsDialog(TfrmAEEvent* Dialog) { frmAEEvent_ = Dialog; }
+    // The reminder options dialog, created after this window.
+    void SetReminderOptionsDialog(TfrmReminderOptions* Dialog) { frmReminderOptions_ = Dialog; }
 
     // The shown month, 1 to 12.
     int ShownMonth() const;
@@ -56,6 +59,11 @@ public:
     void btnAddClick();
     void btnEditClick();
     void btnDeleteClick();
+
+    // True when the settings ask for reminders at log-on from a named file.
+    bool ReminderEnabled() const;
+    void mnuOReminderClick();
+    void mnuVForthcomingEventsClick();
 
 protected:
     bool event(QEvent* Event) override;
@@ -75,10 +83,12 @@ private:
     bool ShowDetails(TEventItem& Item, const QString& Caption, int HelpContext);
     // Lists Month again with Item's line selected.
     void ShowItem(int Month, const TEventItem* Item);
+    void ConnectReminderCommands();
 
     const TProgramContext Context_;
     std::unique_ptr<TEventsList> Book_;
     TfrmAEEvent* frmAEEvent_ = nullptr;
+    TfrmReminderOptions* frmReminderOptions_ = nullptr;
 
     bool FirstRun = false;
     bool Searching = false;

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/Main.h"
 #include "dialogs/Aeevent.h"
+#include "dialogs/Remopts.h"
 #include "platform/FileSystem.h"
 #include "platform/Termination.h"
 
@@ -11,6 +12,8 @@ int RunProgram(int Argc, char** Argv)
 {
     TApplication Application(Argc, Argv);  // takes Qt's own options off the command line
     TfrmMain frmMain({platform::ExecutablePath(), std::vector<std::string>(Argv + 1, Argv + Argc)});
+    TfrmReminderOptions frmReminderOptions(&frmMain);
+    frmMain.SetReminderOptionsDialog(&frmReminderOptions);
     TfrmAEEvent frmAEEvent(&frmMain);
     frmMain.SetDetailsDialog(&frmAEEvent);
     // A session that ends or a terminal that closes closes the window the

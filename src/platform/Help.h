@@ -19,6 +19,7 @@ enum TContext : int {
     MainWindow = 34,
     AddAnniversary = 39,
     EditAnniversary = 40,
+    ReminderOptions = 41,
     ForthcomingAnniversaries = 49,
 };
 
