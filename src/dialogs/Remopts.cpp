@@ -328,6 +328,11 @@ void TfrmReminderOptions::UpdateStartupEntry()
         platform::DeleteStartupProgram(reminder::StartupEntryName);
 }
 
+void TfrmReminderOptions::reject()
+{
+    done(mrCancel);
+}
+
 void TfrmReminderOptions::showEvent(QShowEvent* Event)
 {
     QDialog::showEvent(Event);

@@ -89,6 +89,9 @@ public:
     // The reminder program's full path, as the log-on entry starts it.
     std::string ReminderProgram() const;
 
+    // Cancel, Escape and the close box.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
