@@ -10,10 +10,10 @@ namespace {
 
 const char* const ChooseOne = " Choose one in Datevane under Options > Reminder...";
 
-// Empty when the file can be read; otherwise the sentence that says why not.
-std::string ReadFault(const std::string& FileName, const std::string& What, std::string& Contents)
+// Empty for a file that was read; otherwise the sentence that says why not.
+std::string ReadFault(platform::ReadResult Result, const std::string& FileName, const std::string& What)
 {
-    switch (platform::ReadWholeFile(FileName, Contents)) {
+    switch (Result) {
     case platform::ReadResult::Ok: return {};
     case platform::ReadResult::Missing: return "The " + What + " \"" + FileName + "\" does not exist.";
     case platform::ReadResult::Failed: break;
@@ -29,9 +29,12 @@ TReminderRun PrepareReminder(const std::string& SettingsFile, bool OnDemand, con
     Run.Show = OnDemand;
 
     std::string Text;
-    Run.Problem = ReadFault(SettingsFile, "settings file", Text);
+    const platform::ReadResult Read = platform::ReadWholeFile(SettingsFile, Text);
+    Run.Problem = ReadFault(Read, SettingsFile, "settings file");
     if (!Run.Problem.empty()) {
-        Run.Problem += std::string(" No anniversary file is chosen for the reminder.") + ChooseOne;
+        // Without a settings file the options were never set.
+        if (Read == platform::ReadResult::Missing)
+            Run.Problem += std::string(" No anniversary file is chosen for the reminder.") + ChooseOne;
         return Run;
     }
     Run.Settings = reminder::ReadSettings(TIniDocument(std::move(Text)));
@@ -44,7 +47,7 @@ TReminderRun PrepareReminder(const std::string& SettingsFile, bool OnDemand, con
         Run.Problem = std::string("No anniversary file is chosen for the reminder.") + ChooseOne;
         return Run;
     }
-    Run.Problem = ReadFault(Run.BookFile, "anniversary file", Text);
+    Run.Problem = ReadFault(platform::ReadWholeFile(Run.BookFile, Text), Run.BookFile, "anniversary file");
     if (!Run.Problem.empty()) return Run;
 
     TEventsList Book;
