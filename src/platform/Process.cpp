@@ -46,7 +46,7 @@ std::unique_ptr<TStartedProgram> StartProgram(const std::string& Program, const 
     Process->setStandardInputFile(QProcess::nullDevice());
     Process->setStandardOutputFile(QProcess::nullDevice());
     Process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Process->start(QFile::decodeName(Program.c_str()), List, QIODevice::NotOpen);
+    Process->start(QFile::decodeName(Program.c_str()), List);
     if (!Process->waitForStarted()) return nullptr;
     return std::make_unique<TStartedProgram>(std::move(Process));
 }
