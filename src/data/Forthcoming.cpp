@@ -78,18 +78,21 @@ TForthcoming FindForthcoming(const TEventsList& Book, const TCalendarDate& Today
     std::vector<TPlaced> Placed = Place(Book, Today);
     TForthcoming Result;
 
-    // Anniversaries of one day keep the book's order.
+    // Only the first few in each direction are ordered; anniversaries of one
+    // day keep the book's order.
     const size_t Next = std::min(Placed.size(), static_cast<size_t>(std::max(NextCount, 0)));
-    std::sort(Placed.begin(), Placed.end(), [](const TPlaced& A, const TPlaced& B) {
-        return std::tie(A.Next, A.BookOrder) < std::tie(B.Next, B.BookOrder);
-    });
+    std::partial_sort(Placed.begin(), Placed.begin() + static_cast<ptrdiff_t>(Next), Placed.end(),
+                      [](const TPlaced& A, const TPlaced& B) {
+                          return std::tie(A.Next, A.BookOrder) < std::tie(B.Next, B.BookOrder);
+                      });
     for (size_t I = 0; I < Next; ++I) Result.Next.push_back(Occurrence(*Placed[I].Item, Placed[I].Next, Today));
 
     const size_t Prior = std::min(Placed.size(), static_cast<size_t>(std::max(PriorCount, 0)));
-    std::sort(Placed.begin(), Placed.end(), [](const TPlaced& A, const TPlaced& B) {
-        return std::tie(A.Previous, A.BookOrder) < std::tie(B.Previous, B.BookOrder);
-    });
-    for (size_t I = Placed.size() - Prior; I < Placed.size(); ++I)
+    std::partial_sort(Placed.begin(), Placed.begin() + static_cast<ptrdiff_t>(Prior), Placed.end(),
+                      [](const TPlaced& A, const TPlaced& B) {
+                          return std::tie(B.Previous, B.BookOrder) < std::tie(A.Previous, A.BookOrder);
+                      });
+    for (size_t I = Prior; I-- > 0;)
         Result.Previous.push_back(Occurrence(*Placed[I].Item, Placed[I].Previous, Today));
     return Result;
 }

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 #include "app/Application.h"
 #include "data/Evntlist.h"
@@ -157,7 +159,7 @@ TfrmReminderOptions::TfrmReminderOptions(QWidget* Parent)
     HowMany->addStretch();
 
     auto* Inside = new QGridLayout(GroupBox1);
-    Inside->setContentsMargins(10, chkShowOnStartup->sizeHint().height(), 10, 10);
+    Inside->setContentsMargins(10, chkShowOnStartup->sizeHint().height() / 2 + 6, 10, 10);
     Inside->addWidget(Label4, 0, 0);
     Inside->addWidget(edtUseFile, 0, 1, 1, 2);
     auto* FileButtons = new QHBoxLayout;
@@ -174,7 +176,7 @@ TfrmReminderOptions::TfrmReminderOptions(QWidget* Parent)
     Buttons->addWidget(btnOK);
     Buttons->addWidget(btnCancel);
     auto* Form = new QVBoxLayout(this);
-    Form->addSpacing(chkShowOnStartup->sizeHint().height() / 2);
+    Form->addSpacing(chkShowOnStartup->sizeHint().height() / 2 - 4);
     Form->addWidget(GroupBox1);
     Form->addLayout(Buttons);
     Form->setSizeConstraint(QLayout::SetFixedSize);
@@ -349,9 +351,16 @@ void TfrmReminderOptions::resizeEvent(QResizeEvent* Event)
 
 void TfrmReminderOptions::PlaceCheckBox()
 {
+    // Centred on the frame's top line, over the group's blank title.
+    QStyleOptionGroupBox Option;
+    Option.initFrom(GroupBox1);
+    Option.text = GroupBox1->title();
+    Option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect Frame = GroupBox1->style()->subControlRect(QStyle::CC_GroupBox, &Option, QStyle::SC_GroupBoxFrame,
+                                                           GroupBox1);
     const QSize Size = chkShowOnStartup->sizeHint();
-    const QRect Group = GroupBox1->geometry();
-    chkShowOnStartup->setGeometry(Group.left() + 8, Group.top() - Size.height() / 2 + 4, Size.width(), Size.height());
+    const QPoint Line = GroupBox1->mapTo(this, Frame.topLeft());
+    chkShowOnStartup->setGeometry(Line.x() + 8, Line.y() - Size.height() / 2, Size.width(), Size.height());
     chkShowOnStartup->setAutoFillBackground(true);
     chkShowOnStartup->raise();
 }

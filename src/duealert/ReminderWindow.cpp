@@ -51,11 +51,15 @@ TfrmReminder::TfrmReminder(const TReminderRun& Run, const TCalendarDate& Today)
     setAttribute(Qt::WA_QuitOnClose);
 
     lblToday = new QLabel(QStringLiteral("Today is ") + DateText(Today, "dddd d MMMM yyyy"), this);
-    lblProblem = new QLabel(QString::fromLocal8Bit(Run.Problem), this);
+    lblFile = new QLabel(this);
+    if (!Run.BookFile.empty()) lblFile->setText(QStringLiteral("From ") + PathToQString(Run.BookFile));
+    lblFile->setVisible(!lblFile->text().isEmpty());
+    lblProblem = new QLabel(PathToQString(Run.Problem), this);  // the paths in it are the system's bytes
     lstAnniversaries = new QTreeWidget(this);
     lblCountdown = new QLabel(this);
     btnClose = new QPushButton(QStringLiteral("&Close"), this);
     lblToday->setObjectName(QStringLiteral("lblToday"));
+    lblFile->setObjectName(QStringLiteral("lblFile"));
     lblProblem->setObjectName(QStringLiteral("lblProblem"));
     lstAnniversaries->setObjectName(QStringLiteral("lstAnniversaries"));
     lblCountdown->setObjectName(QStringLiteral("lblCountdown"));
@@ -74,6 +78,8 @@ TfrmReminder::TfrmReminder(const TReminderRun& Run, const TCalendarDate& Today)
     lstAnniversaries->setColumnCount(ColumnCount);
     lstAnniversaries->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Anniversary"), QStringLiteral("Age"),
                                        QStringLiteral("When")});
+    for (const int Column : {AgeColumn, WhenColumn})
+        lstAnniversaries->headerItem()->setTextAlignment(Column, Qt::AlignRight | Qt::AlignVCenter);
     lstAnniversaries->setRootIsDecorated(false);
     lstAnniversaries->setSelectionMode(QAbstractItemView::NoSelection);
     lstAnniversaries->setFocusPolicy(Qt::NoFocus);
@@ -86,6 +92,7 @@ TfrmReminder::TfrmReminder(const TReminderRun& Run, const TCalendarDate& Today)
     Bottom->addWidget(btnClose);
     auto* Form = new QVBoxLayout(this);
     Form->addWidget(lblToday);
+    Form->addWidget(lblFile);
     Form->addWidget(lblProblem);
     Form->addWidget(lstAnniversaries, 1);
     Form->addLayout(Bottom);

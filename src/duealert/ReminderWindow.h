@@ -25,6 +25,7 @@ public:
     TfrmReminder(const TReminderRun& Run, const TCalendarDate& Today);
 
     QLabel* lblToday;
+    QLabel* lblFile;
     QLabel* lblProblem;
     QTreeWidget* lstAnniversaries;
     QLabel* lblCountdown;
