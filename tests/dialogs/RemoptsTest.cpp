@@ -13,6 +13,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "data/Evntlist.h"
+#include "platform/Help.h"
 #include "platform/Prompts.h"
 #include "platform/SpinEdit.h"
 
@@ -68,6 +69,7 @@ TEST_F(ReminderOptions, FirstShowingWithoutSettingsHasEverythingOffAndDisabled)
 {
     Show();
     EXPECT_EQ(Dialog.windowTitle(), "Reminder Options");
+    EXPECT_EQ(help::HelpContext(Dialog.edtUseFile), 41);
     EXPECT_FALSE(Dialog.chkShowOnStartup->isChecked());
     EXPECT_TRUE(Dialog.edtUseFile->text().isEmpty());
     EXPECT_TRUE(Dialog.rdoShowEveryTime->isChecked());
