@@ -141,8 +141,8 @@ TEST_F(Reminder, WindowListsBothWaysAndClosesAfterItsCountdown)
     EXPECT_EQ(Rows, (QStringList{"Recent|||", "Tue 20 Jan 2026|Far||344 days ago", "Coming|||",
                                  QStringLiteral("Fri 1 Jan 2027|New year's caf\u00e9|turns 40|in 2 days")}));
     EXPECT_EQ(Window->lblCountdown->text(), "Closes in 2 seconds");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Window->lblCountdown->text() == "Closes in 1 second"; }, 1500));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Alive.isNull(); }, 1500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Window->lblCountdown->text() == "Closes in 1 second"; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Alive.isNull(); }, 3000));
 }
 
 TEST_F(Reminder, WindowStaysUntilClosedOrShowsTheProblem)
