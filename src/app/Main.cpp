@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
@@ -19,9 +20,11 @@
 #include "data/Evntlist.h"
 #include "data/Globals.h"
 #include "data/Pstrutil.h"
+#include "data/ReminderSettings.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
 #include "dialogs/Find.h"
+#include "dialogs/Remopts.h"
 #include "platform/Ansi.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
@@ -29,9 +32,10 @@
 #include "platform/Help.h"
 #include "platform/IniFile.h"
 #include "platform/MaskEdit.h"
+#include "platform/Process.h"
 #include "platform/Prompts.h"
-#include "platform/RadioGroup.h"
 #include "platform/PrintDialogs.h"
+#include "platform/RadioGroup.h"
 #include "platform/SpinEdit.h"
 #include "printing/Print.h"
 
@@ -153,7 +157,6 @@ void TfrmMain::CreateMenus()
         return Created;
     };
 
-    // Entries whose commands are not built yet are present and do nothing.
     QMenu* mnuFile = Menu("mnuFile", QStringLiteral("&File"), help::FileMenu);
     QAction* mnuFNew = Entry(mnuFile, "mnuFNew", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     QAction* mnuFOpen = Entry(mnuFile, "mnuFOpen", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -179,9 +182,9 @@ void TfrmMain::CreateMenus()
     connect(mnuSFindNext, &QAction::triggered, this, &TfrmMain::mnuSFindNextClick);
 
     QMenu* mnuView = Menu("mnuView", QStringLiteral("&View"), help::NoContext);
-    QAction* mnuVForthcomingEvents =
-        Entry(mnuView, "mnuVForthcomingEvents", QStringLiteral("Forthcoming Anniversaries..."));
+    mnuVForthcomingEvents = Entry(mnuView, "mnuVForthcomingEvents", QStringLiteral("Forthcoming Anniversaries..."));
     help::SetHelpContext(mnuVForthcomingEvents, help::ForthcomingAnniversaries);
+    connect(mnuVForthcomingEvents, &QAction::triggered, this, &TfrmMain::mnuVForthcomingEventsClick);
 
     QMenu* mnuEvent = Menu("mnuEvent", QStringLiteral("&Anniversary"), help::AnniversaryMenu);
     QMenu* mnuEMonth = mnuEvent->addMenu(QStringLiteral("&Month"));
@@ -211,7 +214,8 @@ void TfrmMain::CreateMenus()
     mnuOStartonCurrentMonth->setCheckable(true);
     mnuOStartonCurrentMonth->setChecked(true);
     mnuOptions->addSeparator();
-    Entry(mnuOptions, "mnuOReminder", QStringLiteral("&Reminder..."));
+    QAction* mnuOReminder = Entry(mnuOptions, "mnuOReminder", QStringLiteral("&Reminder..."));
+    connect(mnuOReminder, &QAction::triggered, this, &TfrmMain::mnuOReminderClick);
 
     QMenu* mnuHelp = Menu("mnuHelp", QStringLiteral("&Help"), help::HelpMenu);
     Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -668,4 +672,35 @@ void TfrmMain::mnuFPrinterSetupClick()
 void TfrmMain::mnuFPrintClick()
 {
     if (frmPrintEvents_) frmPrintEvents_->ShowModal();
+}
+
+// Reminder set-up and the reminder program on demand.
+
+bool TfrmMain::ReminderEnabled() const
+{
+    const TIniFile Settings(SettingsFileName());
+    const bool ShowOnStartup = Settings.ReadBool(reminder::Section, reminder::ShowOnStartupKey, false);
+    const std::string UseFile = Settings.ReadString(reminder::Section, reminder::UseFileKey, "");
+    return ShowOnStartup && !UseFile.empty();
+}
+
+void TfrmMain::mnuOReminderClick()
+{
+    frmReminderOptions_->SettingsFile = SettingsFileName();
+    frmReminderOptions_->ProgramFolder = ExtractFilePath(Context_.ExePath);
+    frmReminderOptions_->ShowModal();
+    mnuVForthcomingEvents->setEnabled(ReminderEnabled());
+}
+
+void TfrmMain::mnuVForthcomingEventsClick()
+{
+    const std::string Program = ExtractFilePath(Context_.ExePath) + reminder::ProgramFileName;
+    const std::unique_ptr<platform::TStartedProgram> Started = platform::StartProgram(Program, {"-F"});
+    if (!Started) return;
+    // The window stays usable meanwhile; the command may even run again, with
+    // a wait of its own inside this one. Closing the window ends the wait and
+    // leaves the reminder running.
+    const QPointer<TfrmMain> Window(this);
+    while (Started->WaitForEnd(100) == platform::TStartedProgram::TWait::TimedOut)
+        if (!Window || !Window->isVisible()) break;
 }

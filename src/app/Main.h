@@ -23,6 +23,7 @@ class TRadioGroup;
 class TfrmAEEvent;
 class TfrmFind;
 class TfrmPrintEvents;
+class TfrmReminderOptions;
 class QPrinter;
 namespace filedialogs { class TFileDialog; }
 
@@ -53,6 +54,8 @@ public:
         frmPrintEvents_ = Dialog;
         Printer_ = Printer;
     }
+    // The reminder options dialog, created after this window.
+    void SetReminderOptionsDialog(TfrmReminderOptions* Dialog) { frmReminderOptions_ = Dialog; }
 
     // The shown month, 1 to 12.
     int ShownMonth() const;
@@ -85,6 +88,11 @@ public:
     void WMDropFiles(const std::vector<std::string>& Files);
     void mnuSFindClick();
     void mnuSFindNextClick();
+
+    // True when the settings ask for reminders at log-on from a named file.
+    bool ReminderEnabled() const;
+    void mnuOReminderClick();
+    void mnuVForthcomingEventsClick();
 
 protected:
     bool event(QEvent* Event) override;
@@ -127,6 +135,7 @@ private:
     std::unique_ptr<filedialogs::TFileDialog> SaveDialog1;
     TfrmPrintEvents* frmPrintEvents_ = nullptr;
     QPrinter* Printer_ = nullptr;
+    TfrmReminderOptions* frmReminderOptions_ = nullptr;
 
     bool FirstRun = false;
     bool Searching = false;
@@ -140,6 +149,7 @@ private:
 
     QAction* mnuFPrint;
     QAction* mnuSFindNext;
+    QAction* mnuVForthcomingEvents;
     QAction* mnuEEdit;
     QAction* mnuEDelete;
     QAction* mnuOStartonCurrentMonth;

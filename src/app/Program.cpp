@@ -8,6 +8,7 @@
 #include "app/Main.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Find.h"
+#include "dialogs/Remopts.h"
 #include "platform/FileSystem.h"
 #include "platform/Termination.h"
 #include "printing/Listrpt.h"
@@ -20,6 +21,8 @@ int RunProgram(int Argc, char** Argv)
     TfrmFind frmFind(&frmMain);
     frmMain.SetFindDialog(&frmFind);
     TfrmPrintEvents frmPrintEvents(&frmMain);
+    TfrmReminderOptions frmReminderOptions(&frmMain);
+    frmMain.SetReminderOptionsDialog(&frmReminderOptions);
     TfrmAEEvent frmAEEvent(&frmMain);
     frmMain.SetDetailsDialog(&frmAEEvent);
     // The one printer: the printer set-up command chooses it, the report and

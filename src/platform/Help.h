@@ -21,6 +21,7 @@ enum TContext : int {
     FindDialog = 38,
     AddAnniversary = 39,
     EditAnniversary = 40,
+    ReminderOptions = 41,
     ForthcomingAnniversaries = 49,
 };
 
