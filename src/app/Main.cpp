@@ -16,6 +16,7 @@
 #include "data/Evntlist.h"
 #include "data/Globals.h"
 #include "data/Pstrutil.h"
+#include "dialogs/About.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
 #include "platform/Ansi.h"
@@ -199,6 +200,11 @@ void TfrmMain::CreateMenus()
     Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
     mnuHelp->addSeparator();
     Entry(mnuHelp, "mnuHAbout", QStringLiteral("About Datevane..."));
+
+    // Help commands.
+    connect(findChild<QAction*>(QStringLiteral("mnuHHelpTopics")), &QAction::triggered, this,
+            &TfrmMain::mnuHHelpTopicsClick);
+    connect(findChild<QAction*>(QStringLiteral("mnuHAbout")), &QAction::triggered, this, &TfrmMain::mnuHAboutClick);
 }
 
 void TfrmMain::FormCreate()
@@ -290,6 +296,12 @@ void TfrmMain::SetCaption()
 
 void TfrmMain::FormActivate()
 {
+    help::SetHelpFile(ChangeFileExt(Context_.ExePath, ".HLP"));
+    if (!platform::FileExists(help::HelpFile())) {
+        help::SetHelpFile("");
+        findChild<QAction*>(QStringLiteral("mnuHHelpTopics"))->setEnabled(false);
+    }
+    if (FirstRun && !help::HelpFile().empty()) help::ShowTopic(help::FirstRun);
     EnableControls();
 }
 
@@ -448,7 +460,14 @@ void TfrmMain::btnDeleteClick()
 bool TfrmMain::event(QEvent* Event)
 {
     const bool Handled = QMainWindow::event(Event);
-    if (Event->type() == QEvent::WindowActivate) FormActivate();
+    if (Event->type() == QEvent::WindowActivate && !LeftProgram_) FormActivate();
+    // Where the activation went: coming back from another program, or from the
+    // help window, which stands for one, is not an activation.
+    if (Event->type() == QEvent::WindowActivate) LeftProgram_ = false;
+    if (Event->type() == QEvent::WindowDeactivate) {
+        const QWidget* Next = QApplication::activeWindow();
+        LeftProgram_ = !Next || help::IsHelpWindow(Next);
+    }
     return Handled;
 }
 
@@ -456,4 +475,14 @@ void TfrmMain::resizeEvent(QResizeEvent* Event)
 {
     QMainWindow::resizeEvent(Event);
     FormResize();
+}
+
+void TfrmMain::mnuHHelpTopicsClick()
+{
+    help::ShowTopicFinder();
+}
+
+void TfrmMain::mnuHAboutClick()
+{
+    frmAbout_->ShowModal();
 }

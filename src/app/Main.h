@@ -21,6 +21,7 @@ class TEventsList;
 class TIniDocument;
 class TRadioGroup;
 class TfrmAEEvent;
+class TfrmAbout;
 
 // A list line: the day, " - ", the text, two blanks and, when the first year
 // is known, the years since it in parentheses.
@@ -57,6 +58,11 @@ public:
     void btnEditClick();
     void btnDeleteClick();
 
+    // The About window, created after the details dialog.
+    void SetAboutDialog(TfrmAbout* Dialog) { frmAbout_ = Dialog; }
+    void mnuHHelpTopicsClick();
+    void mnuHAboutClick();
+
 protected:
     bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -79,6 +85,10 @@ private:
     const TProgramContext Context_;
     std::unique_ptr<TEventsList> Book_;
     TfrmAEEvent* frmAEEvent_ = nullptr;
+    TfrmAbout* frmAbout_ = nullptr;
+    // True while the program's windows are inactive, or the help window is the
+    // active one: becoming active again then is no activation of this window.
+    bool LeftProgram_ = false;
 
     bool FirstRun = false;
     bool Searching = false;
