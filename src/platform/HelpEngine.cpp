@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include "data/Globals.h"
 #include "platform/Ansi.h"
+#include "platform/FileSystem.h"
 #include "platform/Help.h"
 #include "platform/HelpViewer.h"
 #include "platform/Prompts.h"
@@ -19,6 +21,16 @@ namespace {
 std::string CurrentFile;
 QPointer<THelpViewer> Viewer;
 THelpRecorder* Recorder = nullptr;
+
+// The file a help file name stands for: a bare name, as the program has it
+// before its main window first sets the full one, lies beside the executable
+// and is found there whatever the case of its letters.
+std::string Resolve(const std::string& Name)
+{
+    if (!ExtractFilePath(Name).empty()) return Name;
+    const std::string Found = platform::FindFileIgnoringCase(ExtractFilePath(platform::ExecutablePath()) + Name);
+    return Found.empty() ? Name : Found;
+}
 
 // The help window with the help file loaded, shown and in front; nullptr when
 // the file cannot be read, which has then been reported.
@@ -35,7 +47,8 @@ THelpViewer* OpenViewer()
         Viewer->setParent(Owner, Qt::Window);
         Viewer->setGeometry(Place);
     }
-    if (Viewer->FileName() != CurrentFile && !Viewer->LoadFile(CurrentFile)) {
+    const std::string File = Resolve(CurrentFile);
+    if (Viewer->FileName() != File && !Viewer->LoadFile(File)) {
         delete Viewer;
         prompts::Show(prompts::TBeep::Asterisk,
                       prompts::ErrorMessage(QStringLiteral("Unable to open the help file ") + PathToQString(CurrentFile)

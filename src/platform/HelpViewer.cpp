@@ -72,10 +72,10 @@ THelpViewer::THelpViewer(QWidget* Parent) : QWidget(Parent, Qt::Window)
     Split->addWidget(tabPages);
     Split->addWidget(Right);
     Split->setStretchFactor(1, 1);
-    Split->setSizes({230, 470});
+    Split->setSizes({260, 520});
     auto* Whole = new QVBoxLayout(this);
     Whole->addWidget(Split);
-    resize(760, 520);
+    resize(800, 540);
 
     connect(tvContents, &QTreeWidget::itemActivated, this, &THelpViewer::tvContentsActivate);
     connect(tvContents, &QTreeWidget::itemClicked, this, &THelpViewer::tvContentsActivate);

@@ -14,6 +14,7 @@
 #include "GuiTestSupport.h"
 #include "TestSupport.h"
 #include "app/Main.h"
+#include "data/Globals.h"
 #include "dialogs/About.h"
 #include "dialogs/Aeevent.h"
 #include "platform/FileSystem.h"
@@ -174,4 +175,25 @@ TEST_F(HelpCommands, TheHelpWindowOpensOnTopicOneAndKeepsItsPlace)
     help::SetHelpContext(About.get(), 34);
     Trigger(Main.get(), "mnuHAbout");
     help::SetHelpContext(About.get(), 0);
+}
+
+// Before the main window first sets the full name, the help file is named
+// without a folder; it is then the one beside the program.
+TEST(HelpWindow, ABareHelpFileNameIsFoundBesideTheProgram)
+{
+    prompts::TPromptRecorder Prompts;
+    const std::string Beside = ExtractFilePath(platform::ExecutablePath()) + "Datevane.hlp";
+    WriteFile(Beside, "topic 34 Main\nThe window.\n");
+    help::SetHelpFile("DATEVANE.HLP");
+    help::ShowTopic(34);
+    THelpViewer* Viewer = nullptr;
+    for (QWidget* Window : QApplication::topLevelWidgets())
+        if (auto* Found = qobject_cast<THelpViewer*>(Window)) Viewer = Found;
+    ASSERT_NE(Viewer, nullptr);
+    EXPECT_EQ(Viewer->FileName(), Beside);
+    EXPECT_EQ(Viewer->CurrentTopic(), 34);
+    EXPECT_TRUE(Prompts.Shown().empty());
+    help::CloseHelp();
+    help::SetHelpFile("");
+    std::remove(Beside.c_str());
 }
