@@ -68,7 +68,7 @@ std::vector<uint8_t> FindVersionData(const std::string& FileName)
 
     // Each chunk starts with the tail of the one before, so a key that
     // straddles two reads is still seen whole.
-    constexpr size_t ChunkSize = 1 << 20;
+    constexpr size_t ChunkSize = 1 << 16;
     constexpr size_t Overlap = KeyBytes.size() - 1;
     std::vector<char> Chunk(ChunkSize + Overlap);
     size_t Kept = 0;

@@ -60,7 +60,7 @@ TEST(VersionInfo, ReadsTheFirstTranslationsTableWhereverTheDataLies)
     TTempDir Dir;
     const std::string Data = Bytes(BuildVersionResource(Sample(0x0007, 0x04B0)));
     // A key with a broken header before the real structure, at odd offsets, and
-    // the real one straddling the 1 MiB boundary at which the file is read.
+    // the real one straddling a boundary between two reads of the file.
     const std::string Decoy = std::string("\x01\x00\x34\x00\x00\x00", 6) + Data.substr(6, 32);
     const struct { const char* Name; std::string Contents; } Files[] = {
         {"plain", Data},
@@ -86,12 +86,18 @@ TEST(VersionInfo, AnythingMissingReadsAsEmptyText)
     TVersionResource NoTranslations = Sample(0x0409, 0x04E4);
     NoTranslations.Translations.clear();
     const std::string Whole = Bytes(BuildVersionResource(Sample(0x0409, 0x04E4)));
+    // A translation table too short to hold one entry.
+    std::string ShortTable = Whole;
+    const std::u16string Key = u"Translation";
+    const size_t KeyAt = ShortTable.find(std::string(reinterpret_cast<const char*>(Key.data()), 2 * Key.size()));
+    ShortTable[KeyAt - 4] = 2;
     const struct { const char* Name; std::string Contents; } Files[] = {
         {"text.txt", "Just some text\r\nand more.\r\n"},
         {"empty", ""},
         {"other-language", Bytes(BuildVersionResource(OtherLanguage))},
         {"no-translations", Bytes(BuildVersionResource(NoTranslations))},
         {"cut-short", Whole.substr(0, Whole.size() - 8)},
+        {"short-table", ShortTable},
     };
     for (const auto& F : Files) WriteFile(Dir / F.Name, F.Contents);
     std::vector<std::string> Names = {Dir / "missing"};
