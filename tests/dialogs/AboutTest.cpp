@@ -44,7 +44,8 @@ TEST(About, OkTakesTheFocusAndEnterNotEscapeClosesIt)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frmAbout));
         EXPECT_TRUE(frmAbout.btnOK->hasFocus());
         for (QWidget* Control : frmAbout.findChildren<QWidget*>()) {
-            if (Control != frmAbout.btnOK) EXPECT_EQ(Control->focusPolicy(), Qt::NoFocus) << Control->objectName().toStdString();
+            if (Control == frmAbout.btnOK) continue;
+            EXPECT_EQ(Control->focusPolicy(), Qt::NoFocus) << Control->objectName().toStdString();
         }
         QTest::keyClick(&frmAbout, Qt::Key_Escape);
         EXPECT_TRUE(frmAbout.isVisible());
