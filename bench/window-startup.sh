@@ -35,12 +35,14 @@ for book in EMPTY BOOK; do
       start=$(date +%s%N)
       /usr/bin/time -f %M -o "$work/rss" "$work/datevane" "$work/$0.EVT" 2>/dev/null &
       timer=$!
+      until xwininfo -root -tree 2>/dev/null | grep -q "\"Datevane Anniversary Reminder\":"; do sleep 0.005; done
+      splash=$(( ($(date +%s%N) - start) / 1000000 ))
       until xwininfo -root -tree 2>/dev/null | grep -q "Anniversaries List - $0"; do sleep 0.005; done
       up=$(( ($(date +%s%N) - start) / 1000000 ))
       sleep 0.3
       pkill -TERM -P $timer
       wait
-      echo "$0 run $1: window up in $up ms, peak resident memory $(( $(cat "$work/rss") / 1024 )) MB"
+      echo "$0 run $1: splash up in $splash ms, window up in $up ms, peak resident memory $(( $(cat "$work/rss") / 1024 )) MB"
     ' "$book" "$run"
   done
 done

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
+#include "platform/Help.h"
 #include "platform/Prompts.h"
 
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     setApplicationName(QStringLiteral("datevane"));
+    help::InstallF1Key(*this);
 }
 
 bool TApplication::notify(QObject* Receiver, QEvent* Event)

@@ -21,6 +21,7 @@
 #include "data/Globals.h"
 #include "data/Pstrutil.h"
 #include "data/ReminderSettings.h"
+#include "dialogs/About.h"
 #include "dialogs/Aeevent.h"
 #include "dialogs/Dofind.h"
 #include "dialogs/Find.h"
@@ -218,9 +219,11 @@ void TfrmMain::CreateMenus()
     connect(mnuOReminder, &QAction::triggered, this, &TfrmMain::mnuOReminderClick);
 
     QMenu* mnuHelp = Menu("mnuHelp", QStringLiteral("&Help"), help::HelpMenu);
-    Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuHHelpTopics = Entry(mnuHelp, "mnuHHelpTopics", QStringLiteral("Help Topics"), QKeySequence(Qt::CTRL | Qt::Key_F1));
     mnuHelp->addSeparator();
-    Entry(mnuHelp, "mnuHAbout", QStringLiteral("About Datevane..."));
+    QAction* mnuHAbout = Entry(mnuHelp, "mnuHAbout", QStringLiteral("About Datevane..."));
+    connect(mnuHHelpTopics, &QAction::triggered, this, &TfrmMain::mnuHHelpTopicsClick);
+    connect(mnuHAbout, &QAction::triggered, this, &TfrmMain::mnuHAboutClick);
 }
 
 void TfrmMain::FormCreate()
@@ -320,6 +323,12 @@ void TfrmMain::SetCaption()
 
 void TfrmMain::FormActivate()
 {
+    help::SetHelpFile(ChangeFileExt(Context_.ExePath, ".HLP"));
+    if (!platform::FileExists(help::HelpFile())) {
+        help::SetHelpFile("");
+        mnuHHelpTopics->setEnabled(false);
+    }
+    if (FirstRun && !help::HelpFile().empty()) help::ShowTopic(help::FirstRun);
     EnableControls();
 }
 
@@ -478,7 +487,14 @@ void TfrmMain::btnDeleteClick()
 bool TfrmMain::event(QEvent* Event)
 {
     const bool Handled = QMainWindow::event(Event);
-    if (Event->type() == QEvent::WindowActivate) FormActivate();
+    if (Event->type() == QEvent::WindowActivate && !LeftProgram_) FormActivate();
+    // Where the activation went: coming back from another program, or from the
+    // help window, which stands for one, is not an activation.
+    if (Event->type() == QEvent::WindowActivate) LeftProgram_ = false;
+    if (Event->type() == QEvent::WindowDeactivate) {
+        const QWidget* Next = QApplication::activeWindow();
+        LeftProgram_ = !Next || help::IsHelpWindow(Next);
+    }
     return Handled;
 }
 
@@ -703,4 +719,16 @@ void TfrmMain::mnuVForthcomingEventsClick()
     const QPointer<TfrmMain> Window(this);
     while (Started->WaitForEnd(100) == platform::TStartedProgram::TWait::TimedOut)
         if (!Window || !Window->isVisible()) break;
+}
+
+// Help and About.
+
+void TfrmMain::mnuHHelpTopicsClick()
+{
+    help::ShowTopicFinder();
+}
+
+void TfrmMain::mnuHAboutClick()
+{
+    frmAbout_->ShowModal();
 }

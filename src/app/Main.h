@@ -24,6 +24,7 @@ class TfrmAEEvent;
 class TfrmFind;
 class TfrmPrintEvents;
 class TfrmReminderOptions;
+class TfrmAbout;
 class QPrinter;
 namespace filedialogs { class TFileDialog; }
 
@@ -94,6 +95,11 @@ public:
     void mnuOReminderClick();
     void mnuVForthcomingEventsClick();
 
+    // The About window, created after the details dialog.
+    void SetAboutDialog(TfrmAbout* Dialog) { frmAbout_ = Dialog; }
+    void mnuHHelpTopicsClick();
+    void mnuHAboutClick();
+
 protected:
     bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -136,6 +142,10 @@ private:
     TfrmPrintEvents* frmPrintEvents_ = nullptr;
     QPrinter* Printer_ = nullptr;
     TfrmReminderOptions* frmReminderOptions_ = nullptr;
+    TfrmAbout* frmAbout_ = nullptr;
+    // True while the program's windows are inactive, or the help window is the
+    // active one: becoming active again then is no activation of this window.
+    bool LeftProgram_ = false;
 
     bool FirstRun = false;
     bool Searching = false;
@@ -150,6 +160,7 @@ private:
     QAction* mnuFPrint;
     QAction* mnuSFindNext;
     QAction* mnuVForthcomingEvents;
+    QAction* mnuHHelpTopics;
     QAction* mnuEEdit;
     QAction* mnuEDelete;
     QAction* mnuOStartonCurrentMonth;

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QVariant>
+#include <QWidget>
 
 namespace help {
 
@@ -20,6 +21,8 @@ int HelpContext(const QObject* Object)
     for (; Object; Object = Object->parent()) {
         const int Context = Object->property(Property).toInt();
         if (Context != NoContext) return Context;
+        const auto* Widget = qobject_cast<const QWidget*>(Object);
+        if (Widget && Widget->isWindow() && !Object->inherits("QMenu")) break;
     }
     return NoContext;
 }
