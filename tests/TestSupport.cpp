@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <stdlib.h>
 
+#include "data/Evntlist.h"
+
 namespace fs = std::filesystem;
 
 TTempDir::TTempDir()
@@ -51,4 +53,15 @@ std::string CrLf(const std::vector<std::string>& Lines)
     std::string Text;
     for (const auto& Line : Lines) Text += Line + "\r\n";
     return Text;
+}
+
+void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Anniversaries)
+{
+    for (const auto& A : Anniversaries) {
+        auto* Item = new TEventItem;
+        Item->DayNumber = A.Day;
+        Item->EventText = A.Text;
+        Item->OrigYear = A.Year;
+        Book.Months[A.Month]->Add(Item);
+    }
 }

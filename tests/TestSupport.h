@@ -2,8 +2,11 @@
 #pragma once
 // A private temporary folder per test, and whole-file helpers.
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+class TEventsList;
 
 class TTempDir {
 public:
@@ -25,3 +28,13 @@ void WriteFile(const std::string& FileName, const std::string& Contents);
 std::string ReadFile(const std::string& FileName);
 // Joins lines with CR LF, the line end of every file the program writes.
 std::string CrLf(const std::vector<std::string>& Lines);
+
+// One anniversary of a test book.
+struct TAnniversary {
+    int Month;
+    uint8_t Day;
+    std::string Text;
+    int32_t Year = -1;
+};
+// Adds them to Book in the order given.
+void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Anniversaries);

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QMimeData>
 #include <QTimer>
+#include <QWindow>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,6 +91,9 @@ TfrmMain::TfrmMain(TProgramContext Context)
     help::SetHelpContext(this, help::MainWindow);
     CreateControls();
     CreateMenus();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* Now) {
+        if (Now && Now != windowHandle()) BackFromHelp_ = help::IsHelpWindow(Now);
+    });
     FormCreate();
 }
 
@@ -487,14 +491,7 @@ void TfrmMain::btnDeleteClick()
 bool TfrmMain::event(QEvent* Event)
 {
     const bool Handled = QMainWindow::event(Event);
-    if (Event->type() == QEvent::WindowActivate && !LeftProgram_) FormActivate();
-    // Where the activation went: coming back from another program, or from the
-    // help window, which stands for one, is not an activation.
-    if (Event->type() == QEvent::WindowActivate) LeftProgram_ = false;
-    if (Event->type() == QEvent::WindowDeactivate) {
-        const QWidget* Next = QApplication::activeWindow();
-        LeftProgram_ = !Next || help::IsHelpWindow(Next);
-    }
+    if (Event->type() == QEvent::WindowActivate && !BackFromHelp_) FormActivate();
     return Handled;
 }
 

@@ -143,9 +143,10 @@ private:
     QPrinter* Printer_ = nullptr;
     TfrmReminderOptions* frmReminderOptions_ = nullptr;
     TfrmAbout* frmAbout_ = nullptr;
-    // True while the program's windows are inactive, or the help window is the
-    // active one: becoming active again then is no activation of this window.
-    bool LeftProgram_ = false;
+    // True when the window that had the focus before this one was the help
+    // window, which stands for a program of its own: coming back from it is
+    // no activation, so the first-run topic does not replace what is read.
+    bool BackFromHelp_ = false;
 
     bool FirstRun = false;
     bool Searching = false;

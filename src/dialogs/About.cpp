@@ -7,11 +7,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/Ansi.h"
 #include "platform/FileSystem.h"
+#include "platform/Forms.h"
 #include "platform/Verinfo.h"
 
 QIcon ProgramIcon()
@@ -92,7 +92,7 @@ void TfrmAbout::showEvent(QShowEvent* Event)
 {
     FormShow();
     adjustSize();
-    if (const QScreen* Screen = screen()) move(Screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     QDialog::showEvent(Event);
 }
 

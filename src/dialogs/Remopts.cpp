@@ -2,7 +2,6 @@
 #include "dialogs/Remopts.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 
@@ -20,24 +18,15 @@
 #include "data/ReminderSettings.h"
 #include "platform/Ansi.h"
 #include "platform/Autostart.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
+#include "platform/Forms.h"
 #include "platform/Help.h"
 #include "platform/IniFile.h"
 #include "platform/Prompts.h"
 #include "platform/SpinEdit.h"
 
 namespace {
-
-TEventFileOpenDialog::TStandIn& StandIn()
-{
-    static TEventFileOpenDialog::TStandIn Instance;
-    return Instance;
-}
-
-std::string PathFromQString(const QString& Path)
-{
-    return QFile::encodeName(Path).toStdString();
-}
 
 bool BookHasFile()
 {
@@ -51,32 +40,6 @@ void ShowFileError(const char* Text)
 
 }  // namespace
 
-bool TEventFileOpenDialog::Execute(QWidget* Parent)
-{
-    std::optional<QString> Chosen;
-    if (StandIn()) {
-        Chosen = StandIn()(*this);
-    } else {
-        QFileDialog Dialog(Parent);
-        Dialog.setFileMode(QFileDialog::ExistingFile);
-        Dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        Dialog.setNameFilter(Filter);
-        Dialog.setDefaultSuffix(DefaultExt);
-        Dialog.setOption(QFileDialog::ReadOnly);
-        if (!FileName.isEmpty()) Dialog.selectFile(FileName);
-        if (Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty())
-            Chosen = Dialog.selectedFiles().front();
-    }
-    if (!Chosen) return false;
-    FileName = *Chosen;
-    return true;
-}
-
-void TEventFileOpenDialog::SetStandIn(TStandIn Replacement)
-{
-    StandIn() = std::move(Replacement);
-}
-
 TfrmReminderOptions::TfrmReminderOptions(QWidget* Parent)
     : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -85,6 +48,9 @@ TfrmReminderOptions::TfrmReminderOptions(QWidget* Parent)
     setWindowTitle(QStringLiteral("Reminder Options"));
     setModal(true);
     help::SetHelpContext(this, help::ReminderOptions);
+    OpenDialog1 = std::make_unique<filedialogs::TFileDialog>(
+        this, filedialogs::TOptions{filedialogs::TKind::Open, {}, {QStringLiteral("Datevane Data File (*.EVT)")},
+                                    QStringLiteral("EVT")});
 
     GroupBox1 = new QGroupBox(QStringLiteral("   "), this);
     chkShowOnStartup = new QCheckBox(QStringLiteral("Show Anniversaries on Startup"), this);
@@ -200,6 +166,8 @@ TfrmReminderOptions::TfrmReminderOptions(QWidget* Parent)
     EnableControls();
 }
 
+TfrmReminderOptions::~TfrmReminderOptions() = default;
+
 void TfrmReminderOptions::FormShow()
 {
     using namespace reminder;
@@ -270,13 +238,13 @@ void TfrmReminderOptions::btnUseCurrentClick()
 
 void TfrmReminderOptions::btnBrowseClick()
 {
-    if (OpenDialog1.Execute(this)) edtUseFile->setText(OpenDialog1.FileName);
+    if (OpenDialog1->Execute()) edtUseFile->setText(PathToQString(OpenDialog1->FileName));
 }
 
 void TfrmReminderOptions::btnOKClick()
 {
     if (chkShowOnStartup->isChecked()) {
-        const std::string Name = StripSpaces(PathFromQString(edtUseFile->text()));
+        const std::string Name = StripSpaces(QStringToPath(edtUseFile->text()));
         const char* Fault = nullptr;
         if (Name.empty())
             Fault = "You must specify which file you wish to be reminded of anniversaries from.";
@@ -308,7 +276,7 @@ void TfrmReminderOptions::WriteSettings()
     using namespace reminder;
     TIniFile Settings(SettingsFile);
     Settings.WriteBool(Section, ShowOnStartupKey, chkShowOnStartup->isChecked());
-    Settings.WriteString(Section, UseFileKey, PathFromQString(edtUseFile->text()));
+    Settings.WriteString(Section, UseFileKey, QStringToPath(edtUseFile->text()));
     Settings.WriteBool(Section, ShowEveryTimeKey, rdoShowEveryTime->isChecked());
     Settings.WriteInteger(Section, DaysPriorKey, rdoShowOnlyWhenNear->isChecked() ? spedDaysToGo->Value() : 0);
     Settings.WriteBool(Section, ManualCloseKey, rdoCloseManually->isChecked());
@@ -340,7 +308,7 @@ void TfrmReminderOptions::showEvent(QShowEvent* Event)
     QDialog::showEvent(Event);
     FormShow();
     PlaceCheckBox();
-    if (const QScreen* Screen = screen()) move(Screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 void TfrmReminderOptions::resizeEvent(QResizeEvent* Event)

@@ -7,8 +7,7 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -18,23 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TSpinEdit;
-
-// The file-open dialog of Browse...: anniversary files that exist. It opens
-// with the file last chosen in it.
-class TEventFileOpenDialog {
-public:
-    QString DefaultExt = QStringLiteral("EVT");
-    QString Filter = QStringLiteral("Datevane Data File (*.EVT *.evt)");
-    QString FileName;  // the full path last chosen; empty at first
-
-    // Shows the dialog; true, with FileName set, when the user chose a file.
-    bool Execute(QWidget* Parent);
-
-    // While set, Execute shows nothing and asks StandIn instead: it sees the
-    // dialog as it would open and returns the chosen path, or nothing for Cancel.
-    using TStandIn = std::function<std::optional<QString>(const TEventFileOpenDialog&)>;
-    static void SetStandIn(TStandIn StandIn);
-};
+namespace filedialogs { class TFileDialog; }
 
 class TfrmReminderOptions : public QDialog {
     Q_OBJECT
@@ -42,6 +25,7 @@ public:
     enum TModalResult { mrOk = 1, mrCancel = 2 };
 
     explicit TfrmReminderOptions(QWidget* Parent = nullptr);
+    ~TfrmReminderOptions() override;
 
     // Handed over by the main window before each showing: its settings file
     // and the folder of the program, where the reminder program lies.
@@ -73,7 +57,8 @@ public:
     TSpinEdit* spedEventsNext;
     QPushButton* btnOK;
     QPushButton* btnCancel;
-    TEventFileOpenDialog OpenDialog1;
+    // Browse...: an existing anniversary file; opens with the file last chosen in it.
+    std::unique_ptr<filedialogs::TFileDialog> OpenDialog1;
 
     void FormShow();
     void EnableControls();

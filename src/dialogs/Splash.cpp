@@ -3,12 +3,12 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "dialogs/About.h"
 #include "platform/FileSystem.h"
+#include "platform/Forms.h"
 
 TfrmSplash::TfrmSplash(std::string ExeName)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -63,7 +63,7 @@ void TfrmSplash::showEvent(QShowEvent* Event)
 {
     FormShow();
     adjustSize();
-    if (const QScreen* Screen = screen()) move(Screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     QWidget::showEvent(Event);
 }
 

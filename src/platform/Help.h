@@ -9,6 +9,7 @@
 
 class QApplication;
 class QObject;
+class QWindow;
 class QWidget;
 
 namespace help {
@@ -53,7 +54,7 @@ int F1Context(const QObject* Receiver);
 void InstallF1Key(QApplication& Application);
 // True for the help window, which counts as a program of its own: coming back
 // from it is not an activation of the program's windows.
-bool IsHelpWindow(const QWidget* Window);
+bool IsHelpWindow(const QWindow* Window);
 // Closes the help window; the program calls it when it ends.
 void CloseHelp();
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QWindow>
 
 #include "data/Globals.h"
 #include "platform/Ansi.h"
@@ -122,9 +123,9 @@ void InstallF1Key(QApplication& Application)
     Application.installEventFilter(new TF1Key(&Application));
 }
 
-bool IsHelpWindow(const QWidget* Window)
+bool IsHelpWindow(const QWindow* Window)
 {
-    return Window && Window == Viewer;
+    return Window && Viewer && Viewer->windowHandle() == Window;
 }
 
 void CloseHelp()

@@ -10,13 +10,13 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 
 #include "app/Application.h"
 #include "data/Evntlist.h"
 #include "data/Globals.h"
 #include "data/Pstrutil.h"
 #include "platform/Ansi.h"
+#include "platform/Forms.h"
 #include "platform/Help.h"
 #include "platform/PrintDialogs.h"
 #include "platform/Prompts.h"
@@ -262,6 +262,6 @@ void TfrmPrintEvents::reject()
 void TfrmPrintEvents::showEvent(QShowEvent* Event)
 {
     QDialog::showEvent(Event);
-    if (const QScreen* Screen = screen()) move(Screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     FormShow();
 }

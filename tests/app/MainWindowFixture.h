@@ -24,23 +24,10 @@
 #include "platform/RadioGroup.h"
 #include "platform/SpinEdit.h"
 
-struct TAnniversary {
-    int Month;
-    uint8_t Day;
-    std::string Text;
-    int32_t Year = -1;
-};
-
 inline void WriteBook(const std::string& FileName, const std::vector<TAnniversary>& Anniversaries)
 {
     TEventsList Book;
-    for (const auto& A : Anniversaries) {
-        auto* Item = new TEventItem;
-        Item->DayNumber = A.Day;
-        Item->EventText = A.Text;
-        Item->OrigYear = A.Year;
-        Book.Months[A.Month]->Add(Item);
-    }
+    AddAnniversaries(Book, Anniversaries);
     Book.FileName = FileName;
     Book.SaveToFile();
 }

@@ -3,27 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "data/Evntlist.h"
 
 namespace {
-
-struct TEntry {
-    int Month;
-    uint8_t Day;
-    std::string Text;
-    int32_t Year = -1;
-};
-
-void Fill(TEventsList& Book, const std::vector<TEntry>& Entries)
-{
-    for (const TEntry& E : Entries) {
-        auto* Item = new TEventItem;
-        Item->DayNumber = E.Day;
-        Item->EventText = E.Text;
-        Item->OrigYear = E.Year;
-        Book.Months[E.Month]->Add(Item);
-    }
-}
 
 // "text date days age" for each occurrence, for compact comparisons.
 std::vector<std::string> Lines(const std::vector<TOccurrence>& List)
@@ -72,7 +55,7 @@ TEST(Forthcoming, AnniversaryDayAndAge)
 TEST(Forthcoming, ListsWrapAroundTheYearEndBothWays)
 {
     TEventsList Book;
-    Fill(Book, {{1, 2, "New year walk", 2000}, {6, 1, "Midyear"}, {12, 30, "Wedding", 1986}});
+    AddAnniversaries(Book, {{1, 2, "New year walk", 2000}, {6, 1, "Midyear"}, {12, 30, "Wedding", 1986}});
 
     TForthcoming Late = FindForthcoming(Book, {2026, 12, 31}, 2, 2);
     EXPECT_EQ(Lines(Late.Previous), (TLines{"Midyear 2026-06-01 -213 -1", "Wedding 2026-12-30 -1 40"}));
@@ -86,7 +69,7 @@ TEST(Forthcoming, ListsWrapAroundTheYearEndBothWays)
 TEST(Forthcoming, TodaysAnniversariesAreNextInBookOrder)
 {
     TEventsList Book;
-    Fill(Book, {{3, 14, "First"}, {3, 14, "Second", 1990}, {3, 14, "Third"}, {3, 13, "Yesterday"},
+    AddAnniversaries(Book, {{3, 14, "First"}, {3, 14, "Second", 1990}, {3, 14, "Third"}, {3, 13, "Yesterday"},
                 {3, 15, "Tomorrow"}});
     TForthcoming Found = FindForthcoming(Book, {2026, 3, 14}, 1, 2);
     EXPECT_EQ(Lines(Found.Previous), (TLines{"Yesterday 2026-03-13 -1 -1"}));
@@ -102,7 +85,7 @@ TEST(Forthcoming, TodaysAnniversariesAreNextInBookOrder)
 TEST(Forthcoming, TwentyNinthOfFebruaryInCommonAndLeapYears)
 {
     TEventsList Book;
-    Fill(Book, {{2, 28, "Eve", 2000}, {2, 29, "Leap day", 2000}});
+    AddAnniversaries(Book, {{2, 28, "Eve", 2000}, {2, 29, "Leap day", 2000}});
 
     // In a common year both fall on the 28th, the 28th's own first.
     EXPECT_EQ(Lines(FindForthcoming(Book, {2027, 2, 1}, 0, 2).Next),
@@ -122,7 +105,7 @@ TEST(Forthcoming, TwentyNinthOfFebruaryInCommonAndLeapYears)
 TEST(Forthcoming, CountsLargerThanTheBookListEachAnniversaryOnce)
 {
     TEventsList Book;
-    Fill(Book, {{5, 1, "May Day"}, {9, 9, "Nine"}});
+    AddAnniversaries(Book, {{5, 1, "May Day"}, {9, 9, "Nine"}});
     TForthcoming Found = FindForthcoming(Book, {2026, 7, 1}, 10, 10);
     EXPECT_EQ(Lines(Found.Previous), (TLines{"Nine 2025-09-09 -295 -1", "May Day 2026-05-01 -61 -1"}));
     EXPECT_EQ(Lines(Found.Next), (TLines{"Nine 2026-09-09 70 -1", "May Day 2027-05-01 304 -1"}));
@@ -139,7 +122,7 @@ TEST(Forthcoming, CountsLargerThanTheBookListEachAnniversaryOnce)
 TEST(Forthcoming, AnniversaryWithinCountsTodayAndWrapsTheYear)
 {
     TEventsList Book;
-    Fill(Book, {{1, 3, "Early January"}});
+    AddAnniversaries(Book, {{1, 3, "Early January"}});
     struct Case { TCalendarDate Today; int Days; bool Expected; } Cases[] = {
         {{2027, 1, 3}, 0, true},     // today
         {{2027, 1, 4}, 7, false},    // just past: next one is a year away

@@ -13,6 +13,7 @@
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "data/Evntlist.h"
+#include "platform/FileDialogs.h"
 #include "platform/Help.h"
 #include "platform/Prompts.h"
 #include "platform/SpinEdit.h"
@@ -42,7 +43,6 @@ protected:
         Dialog.hide();
         EventsList = nullptr;
         qputenv("XDG_CONFIG_DIRS", OldConfigDirs);
-        TEventFileOpenDialog::SetStandIn(nullptr);
     }
 
     std::string Settings() const { return Dir / "datevane.INI"; }
@@ -184,22 +184,20 @@ TEST_F(ReminderOptions, UseCurrentNeedsABookWithAFile)
 
 TEST_F(ReminderOptions, BrowseOpensWithTheFileLastChosenThere)
 {
-    std::vector<QString> OpenedWith;
-    std::vector<std::optional<QString>> Answers = {Dir.Path().c_str() + QStringLiteral("/a.EVT"), std::nullopt};
-    TEventFileOpenDialog::SetStandIn([&](const TEventFileOpenDialog& Open) {
-        EXPECT_EQ(Open.DefaultExt, "EVT");
-        OpenedWith.push_back(Open.FileName);
-        std::optional<QString> Answer = Answers.front();
-        Answers.erase(Answers.begin());
-        return Answer;
-    });
+    WriteFile(Dir / "a.EVT", "");
+    filedialogs::TFileDialogRecorder Files;
+    Files.QueueFileName(Dir / "a");
+    Files.QueueCancel();
     ShowWithFile("/typed/name.evt");
     Dialog.btnBrowse->click();
-    EXPECT_EQ(Dialog.edtUseFile->text(), Dir.Path().c_str() + QStringLiteral("/a.EVT"));
+    EXPECT_EQ(Dialog.edtUseFile->text().toStdString(), Dir / "a.EVT");
     Dialog.edtUseFile->setText(QStringLiteral("/typed/again.evt"));
     Dialog.btnBrowse->click();  // cancelled
     EXPECT_EQ(Dialog.edtUseFile->text(), "/typed/again.evt");
-    EXPECT_EQ(OpenedWith, (std::vector<QString>{QString(), Dir.Path().c_str() + QStringLiteral("/a.EVT")}));
+    ASSERT_EQ(Files.Shown().size(), 2u);
+    EXPECT_EQ(Files.Shown()[0].Proposed, "");  // not given the file box's text
+    EXPECT_EQ(Files.Shown()[1].Proposed, "a.EVT");
+    EXPECT_EQ(Files.Shown()[1].Filters, QStringList{"Datevane Data File (*.EVT)"});
 }
 
 TEST_F(ReminderOptions, OkRefusesAMissingFileNameOrAFileThatIsNotThere)

@@ -8,16 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "data/Dateutil.h"
+#include "TestSupport.h"
 #include "data/Evntlist.h"
 
 namespace {
 
-struct TAnniversary {
-    int Month;
-    uint8_t Day;
-    std::string Text;
-    int32_t Year = -1;
-};
 
 class ListReport : public testing::Test {
 protected:
@@ -31,16 +26,7 @@ protected:
     }
     ~ListReport() override { EventsList = nullptr; }
 
-    void Add(const std::vector<TAnniversary>& Anniversaries)
-    {
-        for (const auto& A : Anniversaries) {
-            auto* Item = new TEventItem;
-            Item->DayNumber = A.Day;
-            Item->EventText = A.Text;
-            Item->OrigYear = A.Year;
-            Book.Months[A.Month]->Add(Item);
-        }
-    }
+    void Add(const std::vector<TAnniversary>& Anniversaries) { AddAnniversaries(Book, Anniversaries); }
     // Walks every month up to the last one that has anniversaries.
     std::vector<TReportPage> Generate(uint16_t LastMonth = 12)
     {
