@@ -39,7 +39,8 @@ void WhenModal(std::function<void(QWidget*)> Step)
     PendingSteps.push_back(Poll);
     QObject::connect(Poll, &QTimer::timeout, [Poll, Step = std::move(Step)] {
         QWidget* Modal = QApplication::activeModalWidget();
-        if (!Modal || !Modal->isVisible()) return;
+        // Active too, so that focus changes made by the step take effect.
+        if (!Modal || !Modal->isVisible() || !Modal->isActiveWindow()) return;
         std::erase(PendingSteps, Poll);
         Poll->stop();
         Poll->deleteLater();

@@ -25,7 +25,7 @@ void Focus(QWidget* Widget, Qt::FocusReason Reason = Qt::OtherFocusReason);
 // it is there and enabled.
 void Trigger(const QWidget* Window, const char* Name);
 
-// Runs Step on the next modal window once it is shown, from the event loop, so
+// Runs Step on the next modal window once it is shown and active, from the event loop, so
 // the code under test can be blocked in its modal loop meanwhile.
 void WhenModal(std::function<void(QWidget*)> Step);
 // Drops the steps whose modal window never came; returns how many there were.
