@@ -90,7 +90,8 @@ TEST_F(Reminder, OnDemandItAlwaysShowsAndSaysWhatIsWrong)
                          "Choose one in Datevane under Options > Reminder...");
     WriteSettings({"UseFile=" + Dir / "gone.EVT"});
     EXPECT_EQ(Problem(), "The anniversary file \"" + Dir / "gone.EVT" + "\" does not exist.");
-    WriteFile(Dir / "junk.EVT", std::string("\0\xff[[[=\n\r=]]\x01NumberOfItems=99999999\n", 38));
+    const char Junk[] = "\0\xff[[[=\n\r=]]\x01NumberOfItems=99999999\n";
+    WriteFile(Dir / "junk.EVT", std::string(Junk, sizeof Junk - 1));  // the NUL inside included
     WriteSettings({"UseFile=" + Dir / "junk.EVT"});
     EXPECT_EQ(Problem(), "The anniversary file \"" + Dir / "junk.EVT" + "\" holds no anniversaries.");
     WriteSettings({"UseFile=" + BookFile(), "PriorEvents=0", "NextEvents=0"});
