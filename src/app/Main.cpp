@@ -691,10 +691,9 @@ void TfrmMain::mnuFPrintClick()
 
 bool TfrmMain::ReminderEnabled() const
 {
-    const TIniFile Settings(SettingsFileName());
-    const bool ShowOnStartup = Settings.ReadBool(reminder::Section, reminder::ShowOnStartupKey, false);
-    const std::string UseFile = Settings.ReadString(reminder::Section, reminder::UseFileKey, "");
-    return ShowOnStartup && !UseFile.empty();
+    // One read of the file for both keys, through the reminder's own reader.
+    const reminder::TSettings Settings = reminder::ReadSettings(TIniFile(SettingsFileName()).Load());
+    return Settings.ShowOnStartup && !Settings.UseFile.empty();
 }
 
 void TfrmMain::mnuOReminderClick()
