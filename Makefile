@@ -2,12 +2,15 @@
 # runs every test. Both first install the Debian packages that are missing.
 
 BUILD ?= build
+# The whole suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, so every run proves it clean of both.
+ASAN_BUILD ?= build-asan
 PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 # What `make run` needs to show the window on a machine without a display.
 # fonts-liberation2 gives the printed report fonts with the measures of Arial.
 RUN_PACKAGES := xvfb xauth x11-utils imagemagick fonts-liberation2
 
-.PHONY: run check build deps
+.PHONY: run check build build-asan deps
 
 run: build
 	@tools/install-deps.sh $(RUN_PACKAGES)
@@ -15,10 +18,16 @@ run: build
 
 check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+	$(MAKE) build-asan
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DDATEVANE_BENCHMARKS=OFF -DDATEVANE_SANITIZE=ON
+	cmake --build $(ASAN_BUILD)
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)

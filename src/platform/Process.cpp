@@ -8,6 +8,18 @@
 
 namespace platform {
 
+namespace {
+
+// Programs let go while still running; kept reachable so that they are never
+// destroyed, which would kill them, nor taken for leaked memory.
+void KeepRunning(std::unique_ptr<QProcess> Process)
+{
+    static auto* Running = new std::vector<std::unique_ptr<QProcess>>;
+    Running->push_back(std::move(Process));
+}
+
+}  // namespace
+
 TStartedProgram::TStartedProgram(std::unique_ptr<QProcess> Process) : Process_(std::move(Process)) {}
 
 TStartedProgram::~TStartedProgram()
@@ -17,7 +29,7 @@ TStartedProgram::~TStartedProgram()
     // application is quitting.
     if (Process_->state() != QProcess::NotRunning) {
         Process_->disconnect();
-        (void)Process_.release();
+        KeepRunning(std::move(Process_));
     }
 }
 
