@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const ChooseOne = " Choose one in Datevane under Options > Reminder...";
+const char* const NoFileChosen =
+    "No anniversary file is chosen for the reminder. Choose one in Datevane under Options > Reminder...";
 
 // Empty for a file that was read; otherwise the sentence that says why not.
 std::string ReadFault(platform::ReadResult Result, const std::string& FileName, const std::string& What)
@@ -34,7 +35,7 @@ TReminderRun PrepareReminder(const std::string& SettingsFile, bool OnDemand, con
     if (!Run.Problem.empty()) {
         // Without a settings file the options were never set.
         if (Read == platform::ReadResult::Missing)
-            Run.Problem += std::string(" No anniversary file is chosen for the reminder.") + ChooseOne;
+            Run.Problem.append(" ").append(NoFileChosen);
         return Run;
     }
     Run.Settings = reminder::ReadSettings(TIniDocument(std::move(Text)));
@@ -44,7 +45,7 @@ TReminderRun PrepareReminder(const std::string& SettingsFile, bool OnDemand, con
     // The options dialog checks the name without the blanks around it.
     Run.BookFile = StripSpaces(Settings.UseFile);
     if (Run.BookFile.empty()) {
-        Run.Problem = std::string("No anniversary file is chosen for the reminder.") + ChooseOne;
+        Run.Problem = NoFileChosen;
         return Run;
     }
     Run.Problem = ReadFault(platform::ReadWholeFile(Run.BookFile, Text), Run.BookFile, "anniversary file");
