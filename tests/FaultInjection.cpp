@@ -25,6 +25,7 @@ namespace fs = std::filesystem;
 const char* const ChildMarker = "DATEVANE_TEST_CHILD";
 constexpr uid_t Nobody = 65534;
 constexpr int NotStarted = 127;
+constexpr int NotNobody = 126;  // the system refused the change of user
 
 using TInject = void (*)(const char*, const char*, int, long long);
 
@@ -79,7 +80,7 @@ int RunCurrentTest(const std::string& Exe, const std::vector<std::string>& Envir
     if (Child < 0) return NotStarted;
     if (Child == 0) {
         if (AsNobody) {
-            if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(NotStarted);
+            if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(NotNobody);
             if (chdir("/") != 0) _exit(NotStarted);
         }
         execve(Exe.c_str(), Argv.data(), Envp.data());
@@ -159,7 +160,10 @@ bool RerunAsNobody()
         std::error_code Ignored;
         fs::remove_all(Folder, Ignored);
     }
-    ExpectChildPassed(Status, "as user nobody");
+    if (Status == NotNobody)
+        [] { GTEST_SKIP() << "this root may not become user nobody, so permissions cannot be shown to bind"; }();
+    else
+        ExpectChildPassed(Status, "as user nobody");
     return true;
 }
 
