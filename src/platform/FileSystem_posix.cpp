@@ -51,10 +51,9 @@ bool WriteAll(int Fd, std::string_view Data)
 {
     while (!Data.empty()) {
         const ssize_t N = write(Fd, Data.data(), Data.size());
-        if (N < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        if (N < 0 && errno == EINTR) continue;
+        // A write that takes nothing would be tried for ever: a failure too.
+        if (N <= 0) return false;
         Data.remove_prefix(static_cast<size_t>(N));
     }
     return true;

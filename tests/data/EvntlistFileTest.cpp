@@ -5,12 +5,16 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "FaultInjection.h"
 #include "TestSupport.h"
 #include "data/Dateutil.h"
 #include "data/Evntlist.h"
@@ -319,6 +323,15 @@ protected:
         EXPECT_EQ(ReadFile(File), Before);
     }
 
+    // The file holds the book of SetUp, its long text as far as a reader takes it.
+    static bool SavedWhole(const std::string& FileName)
+    {
+        TEventsList Loaded;
+        Loaded.LoadFromFile(FileName);
+        return Month(Loaded, 6) == std::vector<TRecord>{{1, "old", -1}, {2, std::string(MaxIniValueLength, 'n'), -1}}
+               && Loaded.TotalCount() == 2;
+    }
+
     TEventsList Book;
     std::string Before;
 };
@@ -385,4 +398,65 @@ TEST_F(FailedSave, IntoAFolderWithoutWritePermission)
     size_t Count = 0;
     for ([[maybe_unused]] const auto& E : std::filesystem::directory_iterator(Folder)) ++Count;
     EXPECT_EQ(Count, 1u) << "no temporary file left";
+}
+
+TEST_F(FailedSave, WhenTheDiskIsFullOrFailing)
+{
+    if (faults::RerunWithFaultLibrary()) return;
+    const TBookRecords Wanted = Records(Book);
+    for (const faults::TFault& Fault : faults::DiskFaults()) {
+        SCOPED_TRACE(Fault.Name);
+        {
+            const faults::TInjectedFault Failing(Dir.Path(), Fault);
+            ExpectFailedSave(File);
+            ExpectFailedSave(Dir / "NEW.EVT");  // not even created
+        }
+        EXPECT_EQ(Records(Book), Wanted);
+    }
+    // Once the disk takes writes again, the same book is saved whole.
+    Book.FileName = File;
+    Book.SaveToFile();
+    EXPECT_TRUE(SavedWhole(File));
+    EXPECT_FALSE(Book.Modified);
+}
+
+TEST_F(FailedSave, OnAFileSystemThatIsFull)
+{
+    // A real file system of 64 KiB, mounted in a child process's own mount
+    // namespace, so that nothing outside it ever sees the mount.
+    const std::string Small = Dir / "small";
+    mkdir(Small.c_str(), 0755);
+    const std::string Target = Small + "/B.EVT", Filler = Small + "/filler";
+    const pid_t Child = fork();
+    if (Child == 0) {
+        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("datevane-test", Small.c_str(), "tmpfs", 0, "size=64k") != 0)
+            _exit(77);
+        WriteFile(Target, Before);
+        const int Fd = open(Filler.c_str(), O_WRONLY | O_CREAT, 0644);
+        const std::string Block(4096, 'x');
+        while (write(Fd, Block.data(), Block.size()) > 0) {
+        }
+        close(Fd);
+        Book.FileName = Target;
+        try {
+            Book.SaveToFile();
+            _exit(1);
+        } catch (const std::exception& E) {
+            if (E.what() != "Unable to write to " + Target) _exit(2);
+        }
+        if (!Book.Modified || ReadFile(Target) != Before) _exit(3);
+        if (std::distance(std::filesystem::directory_iterator(Small), {}) != 2) _exit(4);
+        // Room again: the book is saved whole.
+        unlink(Filler.c_str());
+        Book.SaveToFile();
+        _exit(SavedWhole(Target) ? 0 : 5);
+    }
+    int Status = 0;
+    waitpid(Child, &Status, 0);
+    ASSERT_TRUE(WIFEXITED(Status));
+    if (WEXITSTATUS(Status) == 77)
+        GTEST_SKIP() << "no small file system can be mounted here; the fault library stands in for a full disk";
+    EXPECT_EQ(WEXITSTATUS(Status), 0) << "1: saved anyway, 2: wrong message, 3: file or book changed, "
+                                         "4: a temporary file left, 5: not saved once there was room";
 }
