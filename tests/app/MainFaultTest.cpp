@@ -190,7 +190,9 @@ TEST_F(SaveFaults, SettingsThatCannotBeWrittenAtShutDownStayAsTheyWere)
         EXPECT_EQ(Boxes(), QStringList{WriteError(Settings())});
         ExpectErrorBoxLast();
         EXPECT_EQ(Dir.Files(), Before);
-        if (C.Fault) EXPECT_EQ(ReadFile(Settings()), Stored);
+        if (C.Fault) {
+            EXPECT_EQ(ReadFile(Settings()), Stored);
+        }
     }
     // The folder is left alone, and the program still starts.
     Start();
