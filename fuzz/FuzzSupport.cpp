@@ -74,6 +74,6 @@ void PrintBook(std::string_view Title, const TFuzzBook& Book)
                 std::snprintf(Escaped, sizeof Escaped, C >= 0x20 && C < 0x7F && C != '\\' ? "%c" : "\\x%02X", C);
                 Text += Escaped;
             }
-            std::fprintf(stderr, "  month %zu day %u year %d text \"%s\"\n", M, R.Day, R.Year, Text.c_str());
+            std::fprintf(stderr, "  month %zu day %u year %d text \"%s\"\n", M, static_cast<unsigned>(R.Day), R.Year, Text.c_str());
         }
 }

@@ -25,7 +25,7 @@ for target in "${targets[@]}"; do
   if "$build/fuzz/fuzz_$target" -max_total_time="$seconds_per_target" -max_len=8192 -timeout=10 \
        -print_final_stats=1 -dict=fuzz/ini.dict -artifact_prefix="$build/artifacts/$target-" \
        "$corpus" >"$log" 2>&1; then
-    grep -E '^#[0-9]+ +DONE|^stat::number_of_executed_units|^stat::average_exec_per_sec' "$log" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units|^stat::average_exec_per_sec' "$log" || true
   else
     status=1
     tail -n 40 "$log"
