@@ -19,7 +19,9 @@ status=0
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
-  cp -n fuzz/corpus/"$target"/* "$corpus"/
+  for file in fuzz/corpus/"$target"/*; do
+    [ -e "$corpus/${file##*/}" ] || cp "$file" "$corpus/"
+  done
   log="$build/logs/$target.log"
   echo "Fuzzing $target for $seconds_per_target s (log: $log)"
   if "$build/fuzz/fuzz_$target" -max_total_time="$seconds_per_target" -max_len=8192 -timeout=10 \
