@@ -33,20 +33,17 @@ std::string MakeFuzzFileName()
     return (Folder / ("datevane-fuzz-" + std::to_string(getpid()) + ".evt")).string();
 }
 
-void RemoveFuzzFile()
-{
-    std::remove(FuzzFileName().c_str());
-}
-
 }  // namespace
 
 const std::string& FuzzFileName()
 {
-    static const std::string Name = [] {
-        std::atexit(RemoveFuzzFile);
-        return MakeFuzzFileName();
-    }();
+    static const std::string Name = MakeFuzzFileName();
     return Name;
+}
+
+TFuzzFileRemover::~TFuzzFileRemover()
+{
+    std::remove(FuzzFileName().c_str());
 }
 
 void WriteFuzzFile(const uint8_t* Data, size_t Size)

@@ -24,10 +24,15 @@ using TFuzzBook = std::vector<std::vector<TFuzzRecord>>;
 TFuzzBook BookRecords(const TEventsList& Book);
 
 // The file this process works on: on a memory file system when there is one,
-// in the temporary folder otherwise; removed when the process ends.
+// in the temporary folder otherwise.
 const std::string& FuzzFileName();
 // Replaces the file's contents by the bytes given.
 void WriteFuzzFile(const uint8_t* Data, size_t Size);
+// Removes the file at the end of a run of the target (libFuzzer ends the
+// process without running exit handlers); a run that fails leaves it.
+struct TFuzzFileRemover {
+    ~TFuzzFileRemover();
+};
 
 // Prints what went wrong and aborts, so that libFuzzer keeps the input.
 [[noreturn]] void FuzzFailure(std::string_view What);

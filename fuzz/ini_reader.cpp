@@ -189,6 +189,7 @@ TFuzzBook ModelBook(const TIniDocument& Doc, const std::vector<TModelSection>& M
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
+    const TFuzzFileRemover Remover;
     WriteFuzzFile(Data, Size);
     const std::string_view Input(reinterpret_cast<const char*>(Data), Size);
     const std::vector<TModelSection> Model = ModelParse(Input);

@@ -155,6 +155,7 @@ void CheckSavedFile(const TIniDocument& Saved, const TFuzzBook& Book, const std:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
+    const TFuzzFileRemover Remover;
     WriteFuzzFile(Data, Size);
     TEventsList Book;
     Book.LoadFromFile(FuzzFileName());
