@@ -9,6 +9,11 @@ PACKAGES := g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchm
 # What `make run` needs to show the window on a machine without a display.
 # fonts-liberation2 gives the printed report fonts with the measures of Arial.
 RUN_PACKAGES := xvfb xauth x11-utils imagemagick fonts-liberation2
+# `make fuzz` builds the libFuzzer targets with clang in FUZZ_BUILD and runs
+# each for FUZZ_SECONDS; it fails when one finds a fault (see fuzz/).
+FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
 
 .PHONY: run check build build-asan deps
 
@@ -31,3 +36,8 @@ build-asan: deps
 
 deps:
 	@tools/install-deps.sh $(PACKAGES)
+
+.PHONY: fuzz
+fuzz:
+	@tools/install-deps.sh $(FUZZ_PACKAGES)
+	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
