@@ -15,7 +15,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: run check build build-asan deps
+.PHONY: run check build build-asan deps fuzz
 
 run: build
 	@tools/install-deps.sh $(RUN_PACKAGES)
@@ -37,7 +37,6 @@ build-asan: deps
 deps:
 	@tools/install-deps.sh $(PACKAGES)
 
-.PHONY: fuzz
 fuzz:
 	@tools/install-deps.sh $(FUZZ_PACKAGES)
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
