@@ -7,11 +7,9 @@
 // book read back must equal the book saved, the file's item keys must be
 // unique, and every section that is not the book's must be kept as it was.
 //
-// Texts are those the format carries: no blanks or tabs at the ends, no line
-// breaks, at most 2047 characters, and not wholly enclosed in a pair of
-// matching quotes (a reader removes them). Texts loaded from the input that the
-// format cannot carry (a text read as "\"x\"" from the stored ""x"") are made
-// carriable first, as any edit would.
+// Texts are those the format carries: no line breaks and at most 2047
+// characters. Blanks at the ends and enclosing quotes are carried too: the
+// book stores such a text inside one more pair of quotes.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -29,8 +27,6 @@
 
 namespace {
 
-bool IsBlank(char C) { return C == ' ' || C == '\t'; }
-
 std::string Folded(std::string_view S)
 {
     std::string R(S);
@@ -39,23 +35,12 @@ std::string Folded(std::string_view S)
     return R;
 }
 
-// The longest prefix of Text that the format carries unchanged.
+// Text without line breaks, cut to the longest value the format carries.
 std::string Carriable(std::string Text)
 {
     std::erase_if(Text, [](char C) { return C == '\r' || C == '\n'; });
-    for (;;) {
-        if (Text.size() > MaxIniValueLength) {
-            Text.resize(MaxIniValueLength);
-        } else if (!Text.empty() && IsBlank(Text.back())) {
-            Text.pop_back();
-        } else if (!Text.empty() && IsBlank(Text.front())) {
-            Text.erase(0, 1);
-        } else if (Text.size() >= 2 && (Text.front() == '"' || Text.front() == '\'') && Text.back() == Text.front()) {
-            Text.pop_back();
-        } else {
-            return Text;
-        }
-    }
+    if (Text.size() > MaxIniValueLength) Text.resize(MaxIniValueLength);
+    return Text;
 }
 
 TEventItem* NewItem(FuzzedDataProvider& Input)

@@ -91,6 +91,18 @@ private:
     size_t Free_ = KeyCount;
 };
 
+// The value that reads back as Text. A reader drops the blanks around a
+// value and then one pair of matching quotes enclosing it, so a text with
+// blanks at an end or wholly in quotes is stored inside one more pair of
+// quotes; any other text is stored as it is.
+std::string StoredText(const std::string& Text)
+{
+    const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
+    const bool Quoted = Text.size() >= 2 && (Text.front() == '"' || Text.front() == '\'') && Text.back() == Text.front();
+    if (Text.empty() || !(Quoted || IsBlank(Text.front()) || IsBlank(Text.back()))) return Text;
+    return '"' + Text + '"';
+}
+
 }  // namespace
 
 int TMyLinkList::Compare(const TListNode* A, const TListNode* B) const
@@ -197,7 +209,8 @@ void TEventsList::WriteBook(const TIniDocument& Kept, std::string& Out) const
         while (List.GetNext(Cursor)) {
             const auto* Item = static_cast<const TEventItem*>(Cursor);
             const std::string Day = std::to_string(Item->DayNumber), Year = std::to_string(Item->OrigYear);
-            const TIniEntry Fields[] = {{"DayNumber", Day}, {"EventText", Item->EventText}, {"OrigYear", Year}};
+            const std::string Text = StoredText(Item->EventText);
+            const TIniEntry Fields[] = {{"DayNumber", Day}, {"EventText", Text}, {"OrigYear", Year}};
             AppendIniSection(Out, Keys[I++], Fields);
         }
     }

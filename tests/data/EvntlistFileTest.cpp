@@ -190,6 +190,37 @@ TEST_F(EventsFile, SaveAndLoadRoundTrip)
     EXPECT_EQ(Records(Back), Records(Book));
 }
 
+// The reader takes the blanks around a value and a pair of quotes enclosing
+// it away; such texts are stored inside one more pair so they come back whole,
+// while every other text is stored as it is.
+TEST_F(EventsFile, TextsInQuotesOrWithBlanksAtTheEndsReadBackAsTyped)
+{
+    const struct {
+        std::string Text, Stored;
+    } Cases[] = {
+        {"\"Quoted\"", "\"\"Quoted\"\""},
+        {"'single'", "\"'single'\""},
+        {"\"\"", "\"\"\"\""},
+        {" leading", "\" leading\""},
+        {"trailing\t", "\"trailing\t\""},
+        {"\"half", "\"half"},
+        {"'mixed\"", "'mixed\""},
+        {"\"", "\""},
+        {"say \"hi\"", "say \"hi\""},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        TEventsList Book;
+        AddItem(Book, 4, 1, C.Text);
+        Book.FileName = File;
+        Book.SaveToFile();
+        EXPECT_NE(ReadFile(File).find("EventText=" + C.Stored + "\r\n"), std::string::npos);
+        TEventsList Back;
+        Back.LoadFromFile(File);
+        EXPECT_EQ(Records(Back), Records(Book));
+    }
+}
+
 TEST_F(EventsFile, SaveWritesTheDocumentedLayout)
 {
     TEventsList Book;
