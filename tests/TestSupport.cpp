@@ -65,3 +65,18 @@ void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Annive
         Book.Months[A.Month]->Add(Item);
     }
 }
+
+std::string DescribeBook(const TEventsList& Book)
+{
+    std::string Text;
+    for (int M = 1; M <= 12; ++M) {
+        TListNode* Cursor;
+        Book.Months[M]->Rewind(Cursor);
+        while (Book.Months[M]->GetNext(Cursor)) {
+            const auto* Item = static_cast<const TEventItem*>(Cursor);
+            Text += std::to_string(M) + "/" + std::to_string(Item->DayNumber) + " " + std::to_string(Item->OrigYear) +
+                    " " + Item->EventText + "\n";
+        }
+    }
+    return Text;
+}

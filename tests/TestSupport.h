@@ -38,3 +38,6 @@ struct TAnniversary {
 };
 // Adds them to Book in the order given.
 void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Anniversaries);
+// The book as text, one line "month/day year text" per anniversary in month
+// and list order, for comparing two books.
+std::string DescribeBook(const TEventsList& Book);
