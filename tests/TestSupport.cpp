@@ -12,9 +12,11 @@
 
 namespace fs = std::filesystem;
 
-TTempDir::TTempDir()
+TTempDir::TTempDir() : TTempDir(fs::temp_directory_path().string()) {}
+
+TTempDir::TTempDir(const std::string& Parent)
 {
-    std::string Template = (fs::temp_directory_path() / "datevane-test-XXXXXX").string();
+    std::string Template = (fs::path(Parent) / "datevane-test-XXXXXX").string();
     if (!mkdtemp(Template.data())) throw std::runtime_error("mkdtemp failed");
     Path_ = Template;
 }

@@ -11,6 +11,8 @@ class TEventsList;
 class TTempDir {
 public:
     TTempDir();
+    // Inside Parent instead of the system's temporary folder.
+    explicit TTempDir(const std::string& Parent);
     ~TTempDir();
     TTempDir(const TTempDir&) = delete;
     TTempDir& operator=(const TTempDir&) = delete;
