@@ -17,7 +17,9 @@ std::string FirstDifference(const std::string& Got, const std::string& Expected)
     size_t Line = 1, Start = 0;
     for (size_t I = 0; I < std::min(Got.size(), Expected.size()) && Got[I] == Expected[I]; ++I)
         if (Got[I] == '\n') ++Line, Start = I + 1;
-    const auto LineAt = [&](const std::string& S) { return S.substr(Start, std::min<size_t>(S.find('\n', Start) - Start, 80)); };
+    const auto LineAt = [&](const std::string& S) {
+        return S.substr(Start, std::min<size_t>(S.find('\n', Start) - Start, 80));
+    };
     return "line " + std::to_string(Line) + ": got \"" + LineAt(Got) + "\", expected \"" + LineAt(Expected) + "\"";
 }
 

@@ -81,8 +81,8 @@ TEST(InterruptedSave, AKilledSaveLeavesTheOldOrTheNewBookAndTheNextSaveTidiesUp)
     const auto SaveMicroseconds =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - Start).count() / 2;
     const unsigned long Kills = EnvironmentNumber("DATEVANE_KILLS", 300);
-    const unsigned long Init = EnvironmentNumber(
-        "DATEVANE_KILL_RANDOM", static_cast<unsigned long>(std::chrono::system_clock::now().time_since_epoch().count()) % 1000000007);
+    const auto Clock = static_cast<unsigned long>(std::chrono::system_clock::now().time_since_epoch().count());
+    const unsigned long Init = EnvironmentNumber("DATEVANE_KILL_RANDOM", Clock % 1000000007);
     std::cout << "Kill moments from random value " << Init << " (DATEVANE_KILL_RANDOM), " << Kills
               << " kills, a save takes " << SaveMicroseconds << " us" << std::endl;
     std::mt19937 Random(static_cast<std::mt19937::result_type>(Init));
@@ -124,7 +124,8 @@ TEST(InterruptedSave, AKilledSaveLeavesTheOldOrTheNewBookAndTheNextSaveTidiesUp)
         ASSERT_EQ(stat(File.c_str(), &St), 0);
         ASSERT_EQ(St.st_mode & 07777, 0640u);
     }
-    std::cout << Interrupted << " kills fell between a save's temporary file and its rename, " << WithNew << " left the new book" << std::endl;
+    std::cout << Interrupted << " kills fell between a save's temporary file and its rename, " << WithNew
+              << " left the new book" << std::endl;
     RecordProperty("KillRandomValue", std::to_string(Init));
 }
 
