@@ -23,8 +23,8 @@ std::string OrdinaryFiftyMegabyteBook()
     Text.reserve(badinputs::FiftyMegabytes + 4096);
     const std::string Words = " of the family book, with the words of an ordinary line";
     int Key = 0;
-    // About 112 bytes per anniversary.
-    const int PerMonth = static_cast<int>(badinputs::FiftyMegabytes / 112 / 12);
+    // About 136 bytes per anniversary.
+    const int PerMonth = static_cast<int>(badinputs::FiftyMegabytes / 136 / 12);
     char Name[8];
     for (int M = 1; M <= 12; ++M) {
         Text += "[" + MonthName(static_cast<uint8_t>(M)) + "]\r\nNumberOfItems=" + std::to_string(PerMonth) + "\r\n";
