@@ -140,11 +140,14 @@ int CreateLockedTemp(const std::string& Folder, std::string_view Base, std::stri
         Temp = Folder + "/." + std::string(Base) + ".XXXXXX";
         const int Fd = mkostemp(Temp.data(), O_CLOEXEC);
         if (Fd < 0) return -1;
+        // Where the file system has no locks, the save goes on without one (and
+        // no save there removes stale files, for it cannot take their locks).
+        flock(Fd, LOCK_EX);
         struct stat Opened {}, Named {};
-        // Another save may have taken it for a stale one before the lock held.
-        if (flock(Fd, LOCK_EX) == 0 && fstat(Fd, &Opened) == 0 && stat(Temp.c_str(), &Named) == 0 &&
-            Named.st_dev == Opened.st_dev && Named.st_ino == Opened.st_ino)
+        if (fstat(Fd, &Opened) == 0 && stat(Temp.c_str(), &Named) == 0 && Named.st_dev == Opened.st_dev &&
+            Named.st_ino == Opened.st_ino)
             return Fd;
+        // Another save took it for a stale one before the lock held: it is gone.
         close(Fd);
     }
     return -1;
