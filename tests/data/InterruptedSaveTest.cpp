@@ -34,7 +34,8 @@ void FillBook(TEventsList& Book, int Count, const std::string& Tag)
     std::vector<TAnniversary> Items;
     for (int I = 0; I < Count; ++I)
         Items.push_back({1 + I % 12, static_cast<uint8_t>(1 + I * 7 % 28),
-                         Tag + " anniversary " + std::to_string(I) + " of the family book, with some words",
+                         Tag + " anniversary " + std::to_string(I) + " of the family book, with words enough " +
+                             "to make the written file long, so that kills often fall while it is written",
                          I % 3 ? 1900 + I % 120 : -1});
     AddAnniversaries(Book, Items);
 }
@@ -67,8 +68,8 @@ TEST(InterruptedSave, AKilledSaveLeavesTheOldOrTheNewBookAndTheNextSaveTidiesUp)
     std::sort(Tidy.begin(), Tidy.end());
 
     TEventsList Old, New;
-    FillBook(Old, 3000, "old");
-    FillBook(New, 2900, "new");
+    FillBook(Old, 1000, "old");
+    FillBook(New, 950, "new");
     Old.FileName = New.FileName = File;
     const std::string OldText = DescribeBook(Old), NewText = DescribeBook(New);
     Old.SaveToFile();
