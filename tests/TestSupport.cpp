@@ -12,9 +12,11 @@
 
 namespace fs = std::filesystem;
 
-TTempDir::TTempDir()
+TTempDir::TTempDir() : TTempDir(fs::temp_directory_path().string()) {}
+
+TTempDir::TTempDir(const std::string& Parent)
 {
-    std::string Template = (fs::temp_directory_path() / "datevane-test-XXXXXX").string();
+    std::string Template = (fs::path(Parent) / "datevane-test-XXXXXX").string();
     if (!mkdtemp(Template.data())) throw std::runtime_error("mkdtemp failed");
     Path_ = Template;
 }
@@ -64,4 +66,19 @@ void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Annive
         Item->OrigYear = A.Year;
         Book.Months[A.Month]->Add(Item);
     }
+}
+
+std::string DescribeBook(const TEventsList& Book)
+{
+    std::string Text;
+    for (int M = 1; M <= 12; ++M) {
+        TListNode* Cursor;
+        Book.Months[M]->Rewind(Cursor);
+        while (Book.Months[M]->GetNext(Cursor)) {
+            const auto* Item = static_cast<const TEventItem*>(Cursor);
+            Text += std::to_string(M) + "/" + std::to_string(Item->DayNumber) + " " + std::to_string(Item->OrigYear) +
+                    " " + Item->EventText + "\n";
+        }
+    }
+    return Text;
 }

@@ -11,6 +11,8 @@ class TEventsList;
 class TTempDir {
 public:
     TTempDir();
+    // Inside Parent instead of the system's temporary folder.
+    explicit TTempDir(const std::string& Parent);
     ~TTempDir();
     TTempDir(const TTempDir&) = delete;
     TTempDir& operator=(const TTempDir&) = delete;
@@ -38,3 +40,6 @@ struct TAnniversary {
 };
 // Adds them to Book in the order given.
 void AddAnniversaries(TEventsList& Book, const std::vector<TAnniversary>& Anniversaries);
+// The book as text, one line "month/day year text" per anniversary in month
+// and list order, for comparing two books.
+std::string DescribeBook(const TEventsList& Book);

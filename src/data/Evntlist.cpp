@@ -6,6 +6,7 @@
 #include <chrono>
 #include <random>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -103,6 +104,16 @@ std::string StoredText(const std::string& Text)
     return '"' + Text + '"';
 }
 
+// A section name in the one letter case, for telling names apart as the
+// initialisation-file layer does.
+std::string FoldedName(std::string_view Name)
+{
+    std::string Folded(Name);
+    for (char& C : Folded)
+        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+    return Folded;
+}
+
 }  // namespace
 
 int TMyLinkList::Compare(const TListNode* A, const TListNode* B) const
@@ -141,15 +152,34 @@ void TEventsList::LoadFromFile(const std::string& Name)
     Clear();
     FileName = Name;
     const TIniDocument Document = TIniFile(Name).Load();
+    // Each item section is read once, however many entries name it (in any
+    // letter case), so that a file of many entries naming one long section
+    // loads in time linear in its size.
+    std::unordered_map<std::string, const TEventItem*> ReadBefore;
+    std::vector<std::unique_ptr<TEventItem>> Items;
     for (int M = 1; M <= 12; ++M) {
+        Items.clear();
         for (std::string_view Key : MonthEntries(Document, MonthSection(M))) {
-            auto* Item = new TEventItem;
-            // Only the low eight bits count: 257 is day 1 and -1 is day 255.
-            Item->DayNumber = static_cast<uint8_t>(Document.ReadInteger(Key, "DayNumber", 1));
-            Item->EventText = Document.ReadString(Key, "EventText", "");
-            Item->OrigYear = Document.ReadInteger(Key, "OrigYear", -1);
-            Months[M]->Add(Item);
+            auto Item = std::make_unique<TEventItem>();
+            const auto [Before, First] = ReadBefore.try_emplace(FoldedName(Key), Item.get());
+            if (First) {
+                // Only the low eight bits count: 257 is day 1 and -1 is day 255.
+                Item->DayNumber = static_cast<uint8_t>(Document.ReadInteger(Key, "DayNumber", 1));
+                Item->EventText = Document.ReadString(Key, "EventText", "");
+                Item->OrigYear = Document.ReadInteger(Key, "OrigYear", -1);
+            } else {
+                Item->DayNumber = Before->second->DayNumber;
+                Item->EventText = Before->second->EventText;
+                Item->OrigYear = Before->second->OrigYear;
+            }
+            Items.push_back(std::move(Item));
         }
+        // In day order, ties in entry order, the list adds them one comparison
+        // each and comes out as adding them in entry order would make it,
+        // whatever order the file holds them in.
+        std::stable_sort(Items.begin(), Items.end(),
+                         [](const auto& A, const auto& B) { return A->DayNumber < B->DayNumber; });
+        for (auto& Item : Items) Months[M]->Add(Item.release());
     }
 }
 

@@ -38,7 +38,9 @@ ReadResult ReadWholeFile(const std::string& FileName, std::string& Contents);
 // in the same folder, are flushed to disk and renamed over the target. A symbolic
 // link is followed to its target and the target's permissions are kept. A
 // read-only target or a target that is a folder is refused. Returns false, with
-// the target untouched and no temporary file left, on any failure.
+// the target untouched and no temporary file left, on any failure. A save that
+// succeeds also removes the temporary files of earlier saves of the same target
+// that were killed before they finished; those of a save still running are kept.
 bool ReplaceFileAtomically(const std::string& FileName, std::string_view Contents);
 
 }  // namespace platform

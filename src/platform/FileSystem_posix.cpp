@@ -6,8 +6,10 @@
 #include <climits>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
@@ -86,6 +88,68 @@ std::string FindEntryIgnoringCase(const std::string& Folder, std::string_view Na
     }
     closedir(Entries);
     return Found;
+}
+
+// The temporary file of a save of Base is "." + Base + "." + six characters
+// drawn by mkostemp, which fills its X's from letters and digits only.
+bool IsTempNameOf(std::string_view Name, std::string_view Base)
+{
+    constexpr size_t Suffix = 6;
+    if (Name.size() != Base.size() + 2 + Suffix || Name[0] != '.' || Name.substr(1, Base.size()) != Base ||
+        Name[1 + Base.size()] != '.')
+        return false;
+    return std::all_of(Name.end() - Suffix, Name.end(), [](char C) {
+        return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9');
+    });
+}
+
+// Removes the temporary files that saves of Base in Folder left behind when they
+// were killed before their rename. Each save holds a lock on its temporary file
+// until the rename, so the file of a save still running elsewhere is left alone;
+// so is anything that is not a plain file.
+void RemoveStaleTemps(const std::string& Folder, std::string_view Base)
+{
+    const int DirFd = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (DirFd < 0) return;
+    std::vector<std::string> Stale;
+    if (DIR* Entries = fdopendir(dup(DirFd))) {
+        while (const dirent* Entry = readdir(Entries))
+            if (IsTempNameOf(Entry->d_name, Base)) Stale.emplace_back(Entry->d_name);
+        closedir(Entries);
+    }
+    for (const std::string& Name : Stale) {
+        const int Fd = openat(DirFd, Name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (Fd < 0) continue;
+        struct stat Opened {}, Named {};
+        // The name must still be the file locked here when it goes.
+        if (fstat(Fd, &Opened) == 0 && S_ISREG(Opened.st_mode) && flock(Fd, LOCK_EX | LOCK_NB) == 0 &&
+            fstatat(DirFd, Name.c_str(), &Named, AT_SYMLINK_NOFOLLOW) == 0 && Named.st_dev == Opened.st_dev &&
+            Named.st_ino == Opened.st_ino)
+            unlinkat(DirFd, Name.c_str(), 0);
+        close(Fd);
+    }
+    close(DirFd);
+}
+
+// Creates and locks a fresh temporary file for a save of Base in Folder; -1 on
+// failure. The lock keeps RemoveStaleTemps of another save away from it.
+int CreateLockedTemp(const std::string& Folder, std::string_view Base, std::string& Temp)
+{
+    for (int Attempt = 0; Attempt < 3; ++Attempt) {
+        Temp = Folder + "/." + std::string(Base) + ".XXXXXX";
+        const int Fd = mkostemp(Temp.data(), O_CLOEXEC);
+        if (Fd < 0) return -1;
+        // Where the file system has no locks, the save goes on without one (and
+        // no save there removes stale files, for it cannot take their locks).
+        flock(Fd, LOCK_EX);
+        struct stat Opened {}, Named {};
+        if (fstat(Fd, &Opened) == 0 && stat(Temp.c_str(), &Named) == 0 && Named.st_dev == Opened.st_dev &&
+            Named.st_ino == Opened.st_ino)
+            return Fd;
+        // Another save took it for a stale one before the lock held: it is gone.
+        close(Fd);
+    }
+    return -1;
 }
 
 }  // namespace
@@ -180,8 +244,9 @@ bool ReplaceFileAtomically(const std::string& FileName, std::string_view Content
 
     const auto Slash = Target.rfind('/');
     const std::string Base = Slash == std::string::npos ? Target : Target.substr(Slash + 1);
-    std::string Temp = FolderOf(Target) + "/." + Base + ".XXXXXX";
-    const int Fd = mkostemp(Temp.data(), O_CLOEXEC);
+    const std::string Folder = FolderOf(Target);
+    std::string Temp;
+    const int Fd = CreateLockedTemp(Folder, Base, Temp);
     if (Fd < 0) return false;
 
     bool Ok;
@@ -194,18 +259,18 @@ bool ReplaceFileAtomically(const std::string& FileName, std::string_view Content
         Ok = fchmod(Fd, 0666 & ~CurrentUmask()) == 0;
     }
     Ok = Ok && WriteAll(Fd, Contents) && fsync(Fd) == 0;
-    Ok = close(Fd) == 0 && Ok;
+    // The file stays open, and so locked, until it has its final name.
     Ok = Ok && rename(Temp.c_str(), Target.c_str()) == 0;
-    if (!Ok) {
-        unlink(Temp.c_str());
-        return false;
-    }
+    if (!Ok) unlink(Temp.c_str());
+    close(Fd);  // after a good fsync nothing is left that close could lose
+    if (!Ok) return false;
     // Makes the rename itself durable; the data is already safe either way.
-    const int Dir = open(FolderOf(Target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int Dir = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (Dir >= 0) {
         fsync(Dir);
         close(Dir);
     }
+    RemoveStaleTemps(Folder, Base);
     return true;
 }
 
