@@ -81,6 +81,12 @@ std::vector<TWindow> MappedWindows(const std::string& Pattern)
     return Ids(Capture({"xdotool", "search", "--onlyvisible", "--name", Pattern}).value_or(""));
 }
 
+TWindow FocusedWindow()
+{
+    const std::vector<TWindow> Focused = Ids(Capture({"xdotool", "getwindowfocus", "-f"}).value_or(""));
+    return Focused.empty() ? TWindow() : Focused.front();
+}
+
 void Xdotool(std::vector<std::string> Arguments)
 {
     Arguments.insert(Arguments.begin(), "xdotool");
@@ -202,8 +208,7 @@ void WaitForNoWindow(const std::string& Pattern)
 
 void WaitForFocus(const TWindow& Window)
 {
-    WaitUntil("window " + Window + " to take the keyboard focus",
-              [&] { return Ids(Capture({"xdotool", "getwindowfocus", "-f"}).value_or("")) == std::vector {Window}; });
+    WaitUntil("window " + Window + " to take the keyboard focus", [&] { return FocusedWindow() == Window; });
 }
 
 TWindow WaitForActiveWindow(const std::string& Pattern, TProcess* Owner)
@@ -215,8 +220,13 @@ TWindow WaitForActiveWindow(const std::string& Pattern, TProcess* Owner)
 
 void Activate(const TWindow& Window)
 {
-    Xdotool({"windowfocus", "--sync", Window});
-    WaitForFocus(Window);
+    // Asked again at every poll: windowfocus --sync would wait without end
+    // for a window that never takes the focus.
+    WaitUntil("window " + Window + " to take the keyboard focus", [&] {
+        if (FocusedWindow() == Window) return true;
+        Xdotool({"windowfocus", Window});
+        return FocusedWindow() == Window;
+    });
 }
 
 void PressKeys(const std::vector<std::string>& Keys)
