@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -62,10 +63,14 @@ protected:
     {
         std::vector<std::string> Argv {Program};
         Argv.insert(Argv.end(), Arguments.begin(), Arguments.end());
+        // In the sanitizer build, leaks of system libraries are not the program's.
+        std::string LeakOptions = getenv("LSAN_OPTIONS") ? getenv("LSAN_OPTIONS") : "";
+        if (LeakOptions.find("suppressions=") == std::string::npos)
+            LeakOptions += (LeakOptions.empty() ? "" : ":") + std::string("suppressions=" E2E_LSAN_SUPPRESSIONS);
         return std::make_unique<TProcess>(
             Argv, std::vector<std::string> {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=", "HOME=" + Temp.Path(),
                                             "XDG_CONFIG_HOME=" + Temp / "config", "XDG_RUNTIME_DIR=" + Temp / "runtime",
-                                            "XDG_CURRENT_DESKTOP="});
+                                            "XDG_CURRENT_DESKTOP=", "LSAN_OPTIONS=" + LeakOptions});
     }
 
     // Adds an anniversary on Day of the month shown (January) through Ctrl+E.
