@@ -34,6 +34,8 @@ unregister)
   list="${XDG_CONFIG_HOME:-$HOME/.config}/mimeapps.list"
   if [ -f "$list" ] && grep -q "^$type=$entry;\?\$" "$list"; then
     sed -i "\\|^$type=$entry;\\?\$|d" "$list"
+    # A list that held nothing but this default goes with it.
+    if ! grep -qv -e '^\[Default Applications\]$' -e '^$' "$list"; then rm "$list"; fi
   fi
   refresh
   ;;
