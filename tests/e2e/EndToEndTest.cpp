@@ -57,8 +57,8 @@ protected:
         Book.SaveToFile();
     }
 
-    // Starts the program as Program with Arguments and waits for the window
-    // titled Title to take the keys.
+    // Starts the program as Program with Arguments in the test's X server,
+    // with a home folder of the test's own.
     std::unique_ptr<TProcess> Start(const std::string& Program, const std::vector<std::string>& Arguments)
     {
         std::vector<std::string> Argv {Program};
@@ -89,7 +89,8 @@ protected:
         Activate(Main);
     }
 
-    // File > Exit, opened with a click on the menu bar.
+    // File > Exit, the menu opened with a click on "File", the first entry
+    // of the menu bar at the window's top left.
     static void ExitWithMouse(const TWindow& Main)
     {
         Click(Main, 14, 8);
