@@ -15,7 +15,17 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev cmake ninja-build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: run check build build-asan deps fuzz
+# What `make install` needs to register the program and its file type with
+# the desktop (update-mime-database, update-desktop-database, xdg-mime, and
+# the MIME-type finder that xdg-mime uses outside the big desktops).
+INSTALL_PACKAGES := shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+# The end-to-end tests drive the program in an X server with xdotool; the
+# installation test runs `make install` into a temporary folder.
+PACKAGES += xvfb xdotool $(INSTALL_PACKAGES)
+# `make install` installs for the current user; PREFIX=folder installs there.
+PREFIX ?= $(HOME)/.local
+
+.PHONY: run check build build-asan deps fuzz install uninstall
 
 run: build
 	@tools/install-deps.sh $(RUN_PACKAGES)
@@ -40,3 +50,11 @@ deps:
 fuzz:
 	@tools/install-deps.sh $(FUZZ_PACKAGES)
 	tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+install: build
+	@tools/install-deps.sh $(INSTALL_PACKAGES)
+	cmake --install $(BUILD) --strip --prefix "$(abspath $(PREFIX))"
+
+uninstall: build
+	@tools/install-deps.sh $(INSTALL_PACKAGES)
+	tools/uninstall.sh $(BUILD) "$(abspath $(PREFIX))"
