@@ -259,10 +259,13 @@ bool ReplaceFileAtomically(const std::string& FileName, std::string_view Content
         Ok = fchmod(Fd, 0666 & ~CurrentUmask()) == 0;
     }
     Ok = Ok && WriteAll(Fd, Contents) && fsync(Fd) == 0;
-    // The file stays open, and so locked, until it has its final name.
+    // A second descriptor keeps the file locked until it has its final name,
+    // while closing the first still reports a write the file system lost.
+    const int Lock = Ok ? fcntl(Fd, F_DUPFD_CLOEXEC, 0) : -1;
+    Ok = close(Fd) == 0 && Ok && Lock >= 0;
     Ok = Ok && rename(Temp.c_str(), Target.c_str()) == 0;
     if (!Ok) unlink(Temp.c_str());
-    close(Fd);  // after a good fsync nothing is left that close could lose
+    if (Lock >= 0) close(Lock);
     if (!Ok) return false;
     // Makes the rename itself durable; the data is already safe either way.
     const int Dir = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

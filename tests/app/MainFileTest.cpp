@@ -267,7 +267,7 @@ TEST_F(FileCommands, AFailedSaveAsKeepsThePreviousName)
 {
     StartChanged();
     const std::string Previous = EventsList->FileName;
-    Files.QueueFileName(std::string(300, 'N') + ".EVT");  // longer than a file name may be
+    Files.QueueFileName(std::string(300, 'N').append(".EVT"));  // longer than a file name may be
     Main->mnuFSaveAsClick();
     ASSERT_EQ(Recorder.Shown().size(), 1u);
     EXPECT_TRUE(Recorder.Shown()[0].Message.Text.startsWith("Unable to write to " + QString::fromStdString(Dir.Path())));
