@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/Dateutil.h"
+#include "platform/IniDocument.h"
 #include "platform/IniFile.h"
 
 TEventsList* EventsList = nullptr;
@@ -92,26 +93,12 @@ private:
     size_t Free_ = KeyCount;
 };
 
-// The value that reads back as Text. A reader drops the blanks around a
-// value and then one pair of matching quotes enclosing it, so a text with
-// blanks at an end or wholly in quotes is stored inside one more pair of
-// quotes; any other text is stored as it is.
+// The value that reads back as Text: a text the reader would change (blanks
+// at an end, or wholly in quotes) is stored inside one more pair of quotes,
+// which the reader takes away again; any other text is stored as it is.
 std::string StoredText(const std::string& Text)
 {
-    const auto IsBlank = [](char C) { return C == ' ' || C == '\t'; };
-    const bool Quoted = Text.size() >= 2 && (Text.front() == '"' || Text.front() == '\'') && Text.back() == Text.front();
-    if (Text.empty() || !(Quoted || IsBlank(Text.front()) || IsBlank(Text.back()))) return Text;
-    return '"' + Text + '"';
-}
-
-// A section name in the one letter case, for telling names apart as the
-// initialisation-file layer does.
-std::string FoldedName(std::string_view Name)
-{
-    std::string Folded(Name);
-    for (char& C : Folded)
-        if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
-    return Folded;
+    return IniValueText(Text) == Text ? Text : '"' + Text + '"';
 }
 
 }  // namespace
@@ -155,13 +142,14 @@ void TEventsList::LoadFromFile(const std::string& Name)
     // Each item section is read once, however many entries name it (in any
     // letter case), so that a file of many entries naming one long section
     // loads in time linear in its size.
-    std::unordered_map<std::string, const TEventItem*> ReadBefore;
+    std::unordered_map<std::string_view, const TEventItem*, TIniDocument::TFoldedHash, TIniDocument::TFoldedEqual>
+        ReadBefore;
     std::vector<std::unique_ptr<TEventItem>> Items;
     for (int M = 1; M <= 12; ++M) {
         Items.clear();
         for (std::string_view Key : MonthEntries(Document, MonthSection(M))) {
             auto Item = std::make_unique<TEventItem>();
-            const auto [Before, First] = ReadBefore.try_emplace(FoldedName(Key), Item.get());
+            const auto [Before, First] = ReadBefore.try_emplace(Key, Item.get());
             if (First) {
                 // Only the low eight bits count: 257 is day 1 and -1 is day 255.
                 Item->DayNumber = static_cast<uint8_t>(Document.ReadInteger(Key, "DayNumber", 1));

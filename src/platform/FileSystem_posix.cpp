@@ -103,14 +103,12 @@ bool IsTempNameOf(std::string_view Name, std::string_view Base)
     });
 }
 
-// Removes the temporary files that saves of Base in Folder left behind when they
-// were killed before their rename. Each save holds a lock on its temporary file
-// until the rename, so the file of a save still running elsewhere is left alone;
-// so is anything that is not a plain file.
-void RemoveStaleTemps(const std::string& Folder, std::string_view Base)
+// Removes the temporary files that saves of Base in the open folder DirFd left
+// behind when they were killed before their rename. Each save holds a lock on
+// its temporary file until the rename, so the file of a save still running
+// elsewhere is left alone; so is anything that is not a plain file.
+void RemoveStaleTemps(int DirFd, std::string_view Base)
 {
-    const int DirFd = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (DirFd < 0) return;
     std::vector<std::string> Stale;
     if (DIR* Entries = fdopendir(dup(DirFd))) {
         while (const dirent* Entry = readdir(Entries))
@@ -128,7 +126,6 @@ void RemoveStaleTemps(const std::string& Folder, std::string_view Base)
             unlinkat(DirFd, Name.c_str(), 0);
         close(Fd);
     }
-    close(DirFd);
 }
 
 // Creates and locks a fresh temporary file for a save of Base in Folder; -1 on
@@ -271,9 +268,9 @@ bool ReplaceFileAtomically(const std::string& FileName, std::string_view Content
     const int Dir = open(Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (Dir >= 0) {
         fsync(Dir);
+        RemoveStaleTemps(Dir, Base);
         close(Dir);
     }
-    RemoveStaleTemps(Folder, Base);
     return true;
 }
 

@@ -74,6 +74,15 @@ public:
     // there was none.
     bool EraseSection(std::string_view Section);
 
+    // Section and key names compare without regard to the case of A to Z;
+    // these let a map of names do the same.
+    struct TFoldedHash {
+        size_t operator()(std::string_view S) const noexcept;
+    };
+    struct TFoldedEqual {
+        bool operator()(std::string_view A, std::string_view B) const noexcept;
+    };
+
 private:
     // One line without its line end; an entry knows where its key and value
     // lie in it. Kept small: a large file has hundreds of thousands.
@@ -92,12 +101,6 @@ private:
         size_t NextSameName = 0; // index of the next section of the same name, or 0
                                  // (section 0 holds the lines before the first header)
         std::vector<TLine> Lines;  // the header line first, when there is one
-    };
-    struct TFoldedHash {
-        size_t operator()(std::string_view S) const noexcept;
-    };
-    struct TFoldedEqual {
-        bool operator()(std::string_view A, std::string_view B) const noexcept;
     };
     struct TNameRange {
         size_t First, Last;
